@@ -1,0 +1,51 @@
+#include "app/main_dialog.h"
+
+#include "app/about_dialog.h"
+#include "platform/app_icon.h"
+#include "platform/dialog_builder.h"
+#include "platform/system_menu.h"
+#include "platform/widget_text.h"
+#include "res/dialog_template.h"
+#include "res/resource_ids.h"
+#include "res/strings.h"
+
+// Rows in the order in which the window's events were laid down; each row's handler lives
+// with the part of the program it belongs to.
+wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
+    EVT_CHAR_HOOK(CMainDialog::OnCharHook)
+    EVT_BUTTON(IDC_CALCULATE, CMainDialog::OnCalculate)
+wxEND_EVENT_TABLE()
+
+CMainDialog::CMainDialog() {
+    CreateDialogFromTemplate(*this, nullptr, MainDialogTemplate());
+    OnInitDialog();
+}
+
+void CMainDialog::OnInitDialog() {
+    AppendSystemMenuEntry(*this, text::kAboutMenuEntry, IDM_ABOUTBOX,
+                          [this](int nID) { OnSysCommand(nID); });
+    SetIcon(AppIcon());
+    FindWindow(IDC_CADENCE)->SetFocus();
+}
+
+void CMainDialog::OnSysCommand(int nID) {
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDialog about(this);
+        about.ShowModal();
+    } else {
+        DefaultSystemCommand(*this, nID);
+    }
+}
+
+// Esc does nothing here: the window closes only through its frame.
+void CMainDialog::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() != WXK_ESCAPE) event.Skip();
+}
+
+std::string CMainDialog::GetItemText(int id, std::size_t maxBytes) const {
+    return GetControlText(FindWindow(id), maxBytes);
+}
+
+void CMainDialog::SetItemText(int id, std::string_view text) {
+    SetControlText(FindWindow(id), text);
+}

@@ -1,0 +1,33 @@
+// The Calculate command and the speed table's controls.
+#include "app/main_dialog.h"
+#include "calc/number_text.h"
+#include "res/resource_ids.h"
+#include "res/strings.h"
+
+namespace {
+// Room the speed table reads of a box: 18 characters and the terminator.
+constexpr std::size_t kGearInputBytes = 18;
+}  // namespace
+
+void CMainDialog::OnCalculate(wxCommandEvent&) {
+    ReadGearInputs();
+    CalcSpeedTable();
+    if (m_gearInputs.cadence == 0) SetItemText(IDC_AVG_STATUS, text::kCadenceMissing);
+}
+
+void CMainDialog::ReadGearInputs() {
+    auto read = [this](int id) { return ReadNumber(GetItemText(id, kGearInputBytes), kGearInputBytes); };
+    m_gearInputs.cadence = read(IDC_CADENCE);
+    for (std::size_t c = 0; c < m_gearInputs.sprocket.size(); ++c)
+        m_gearInputs.sprocket[c] = read(IDC_SPROCKET_FIRST + static_cast<int>(c));
+    for (std::size_t r = 0; r < m_gearInputs.chainring.size(); ++r)
+        m_gearInputs.chainring[r] = read(IDC_CHAINRING_FIRST + static_cast<int>(r));
+    m_gearInputs.circumference = read(IDC_CIRCUMFERENCE);
+}
+
+void CMainDialog::CalcSpeedTable() {
+    const SpeedTable table = ComputeSpeedTable(m_gearInputs);
+    int id = IDC_CELL_FIRST;
+    for (const auto& row : table)
+        for (const std::string& cell : row) SetItemText(id++, cell);
+}

@@ -1,0 +1,150 @@
+#include "platform/dialog_builder.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/dialog.h>
+#include <wx/fontenum.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "platform/app_icon.h"
+#include "platform/native_look.h"
+#include "platform/widget_text.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+// The template's faces, and the installed faces nearest to each, best first.
+struct FaceChoice {
+    const char* templateFace;
+    const char* candidates[3];
+};
+constexpr FaceChoice kFaces[] = {
+    {"ＭＳ Ｐ明朝", {"IPAPMincho", "IPAMincho", "Noto Serif CJK JP"}},
+    {"ＭＳ Ｐゴシック", {"IPAPGothic", "IPAGothic", "Noto Sans CJK JP"}},
+};
+
+wxString InstalledFace(const char* templateFace) {
+    const wxString face = ToWidgetText(templateFace);
+    if (wxFontEnumerator::IsValidFacename(face)) return face;
+    for (const FaceChoice& choice : kFaces) {
+        if (std::string_view(choice.templateFace) != templateFace) continue;
+        for (const char* candidate : choice.candidates)
+            if (wxFontEnumerator::IsValidFacename(candidate)) return candidate;
+    }
+    return wxString();
+}
+
+// Dialog base units of the window's font, measured as the platform measures them.
+class DialogUnits {
+public:
+    explicit DialogUnits(const wxWindow& window) {
+        const wxSize extent =
+            window.GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        baseX_ = (extent.x / 26 + 1) / 2;
+        baseY_ = window.GetCharHeight();
+    }
+    int X(int units) const { return units * baseX_ / 4; }
+    int Y(int units) const { return units * baseY_ / 8; }
+
+private:
+    int baseX_;
+    int baseY_;
+};
+
+int WindowId(int templateId) {
+    switch (templateId) {
+    case ID_DIALOG_OK:
+        return wxID_OK;
+    case ID_DIALOG_CANCEL:
+        return wxID_CANCEL;
+    case IDC_STATIC:
+        return wxID_ANY;
+    default:
+        return templateId;
+    }
+}
+
+// A combo box's template height includes its dropped-down list; closed it is one line.
+constexpr int kClosedComboHeight = 12;
+
+void CreateControl(wxDialog& dialog, const DialogUnits& du, const ControlTemplate& c) {
+    const int id = WindowId(c.id);
+    const wxPoint pos(du.X(c.x), du.Y(c.y));
+    const wxSize size(du.X(c.cx), std::max(1, du.Y(c.cy)));
+    const wxString text = ToWidgetText(c.text ? c.text : "");
+
+    switch (c.kind) {
+    case ControlKind::Static: {
+        auto* label = new wxStaticText(&dialog, id, wxString(), pos, size,
+                                       wxST_NO_AUTORESIZE | wxALIGN_LEFT);
+        if (c.style & kNoPrefix)
+            label->SetLabelText(text);
+        else
+            label->SetLabel(text);
+        WrapLabelText(label);
+        break;
+    }
+    case ControlKind::Frame: {
+        auto* line = new wxWindow(&dialog, id, pos, size);
+        line->SetBackgroundColour(*wxBLACK);
+        break;
+    }
+    case ControlKind::Icon:
+        new wxStaticBitmap(&dialog, id, AppIcon(), pos, size);
+        break;
+    case ControlKind::Edit: {
+        long style = (c.style & kMultiline) ? wxTE_MULTILINE | wxTE_DONTWRAP | wxHSCROLL
+                                            : wxTE_CENTRE;
+        if (c.style & kReadOnly) style |= wxTE_READONLY;
+        new wxTextCtrl(&dialog, id, text, pos, size, style);
+        break;
+    }
+    case ControlKind::DropList:
+    case ControlKind::DropDown: {
+        wxArrayString items;
+        for (const char* item : c.items) items.Add(ToWidgetText(item));
+        const wxSize closed(size.x, du.Y(kClosedComboHeight));
+        if (c.kind == ControlKind::DropList)
+            new wxChoice(&dialog, id, pos, closed, items);
+        else
+            new wxComboBox(&dialog, id, wxString(), pos, closed, items, wxCB_DROPDOWN);
+        break;
+    }
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton: {
+        auto* button = new wxButton(&dialog, id, text, pos, size,
+                                    (c.style & kTextLeft) ? wxBU_LEFT : 0);
+        if (c.kind == ControlKind::DefPushButton) button->SetDefault();
+        break;
+    }
+    case ControlKind::CheckBox:
+        new wxCheckBox(&dialog, id, text, pos, size);
+        break;
+    }
+}
+
+}  // namespace
+
+void CreateDialogFromTemplate(wxDialog& dialog, wxWindow* parent, const DialogTemplate& t) {
+    long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX;
+    if (t.style & kMinimizeBox) style |= wxMINIMIZE_BOX;
+    if (t.style & kResizable) style |= wxRESIZE_BORDER;
+    UseCompactControls();
+    dialog.Create(parent, wxID_ANY, ToWidgetText(t.caption), wxDefaultPosition, wxDefaultSize,
+                  style);
+
+    wxFont font(wxFontInfo(t.pointSize).FaceName(InstalledFace(t.fontFace)));
+    dialog.SetFont(font);
+    const DialogUnits du(dialog);
+    for (const ControlTemplate& control : t.controls) CreateControl(dialog, du, control);
+    dialog.SetClientSize(du.X(t.cx), du.Y(t.cy));
+    if (!(t.style & kResizable)) {
+        dialog.SetMinSize(dialog.GetSize());
+        dialog.SetMaxSize(dialog.GetSize());
+    }
+    if (t.x == 0 && t.y == 0) dialog.CentreOnParent();
+}

@@ -1,0 +1,31 @@
+#include "res/strings.h"
+
+// Compiled with CP932 as the execution character set.
+namespace text {
+
+const char kAboutMenuEntry[] = "Velmor のﾊﾞｰｼﾞｮﾝ情報(&A)...";
+const char kCadenceMissing[] = "Velmor へ回転数を入れます。";
+const char kHelpNotFound[] = "ブラウザが見つかりません";
+const char kGearFileName[] = "Velmor.ini";
+const char kGearFileOpenFailed[] = "Velmor.iniファイルのオープンができません。";
+const char kGearFileWriteFailed[] = "書き込みファイルをオープンできません。";
+const char kGearFileCreated[] = "Velmor.iniがないので作成します。";
+const char kEditorSaving[] = "設定の保存・終了ボタンをクリックします。";
+const char kEditorConfirmSave[] = "データを更新します。";
+const char kStackFull[] = "error: stack full";
+const char kStackEmpty[] = "error: stack empty";
+const char kEnterTwoValues[] = "2ヶ所に数字を入れてEnter";
+const char kHalfWidthDigits[] = "半角の数字を入れてください。";
+const char kAvgLeaveOneEmpty[] = "１ヵ所を空白にしてください。";
+const char kAvgFillTwo[] = "2ヵ所に書込みしてください。";
+const char kTimeLabelHours[] = "時間 h";
+const char kTimeLabelMinutes[] = "時間 m";
+const char kGradLeaveOneEmpty[] = "坂の距離か勾配を空白にしてください。";
+const char kGradFillTwo[] = "坂の距離と標高に書込みしてください。";
+const char kGradNeedHeight[] = "標高を記入してください。";
+const char kEnergyClimbHint[] = "坂があるときは重量、標高、勾配を入れる";
+const char kEnergyNeedDistance[] = "距離と速度を決めてください。";
+const char kEnergyClimbIncomplete[] = "坂があるときは重量、標高、勾配を記入する";
+const char kEnergySummitHint[] = "ゴールが頂上のときは下り坂分＋αが必要";
+
+}  // namespace text

@@ -1,0 +1,40 @@
+// Every text the program shows or writes, as CP932 bytes, each byte for byte in one place.
+#pragma once
+
+namespace text {
+
+// String table.
+extern const char kAboutMenuEntry[];  // string 101
+
+// Main window and About box.
+extern const char kCadenceMissing[];
+extern const char kHelpNotFound[];
+
+// Gear-data file and editor.
+extern const char kGearFileName[];
+extern const char kGearFileOpenFailed[];
+extern const char kGearFileWriteFailed[];
+extern const char kGearFileCreated[];
+extern const char kEditorSaving[];
+extern const char kEditorConfirmSave[];
+
+// Operand stack.
+extern const char kStackFull[];
+extern const char kStackEmpty[];
+
+// Side calculators.
+extern const char kEnterTwoValues[];
+extern const char kHalfWidthDigits[];
+extern const char kAvgLeaveOneEmpty[];
+extern const char kAvgFillTwo[];
+extern const char kTimeLabelHours[];
+extern const char kTimeLabelMinutes[];
+extern const char kGradLeaveOneEmpty[];
+extern const char kGradFillTwo[];
+extern const char kGradNeedHeight[];
+extern const char kEnergyClimbHint[];
+extern const char kEnergyNeedDistance[];
+extern const char kEnergyClimbIncomplete[];
+extern const char kEnergySummitHint[];
+
+}  // namespace text

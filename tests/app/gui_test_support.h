@@ -1,0 +1,69 @@
+// Helpers for driving the real windows as a user would.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <wx/app.h>
+#include <wx/stopwatch.h>
+#include <wx/toplevel.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+#include "platform/widget_text.h"
+
+// Lets the toolkit handle what is pending, for about ms milliseconds.
+inline void Pump(int ms = 50) {
+    const wxStopWatch watch;
+    do {
+        wxYield();
+        wxMilliSleep(5);
+    } while (watch.Time() < ms);
+}
+
+// Pumps until done() holds or about two seconds have passed.
+inline bool PumpUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 200 && !done(); ++i) Pump(10);
+    return done();
+}
+
+inline std::string TextOf(const wxWindow* window, int id) {
+    return GetControlText(window->FindWindow(id), 1 << 20);
+}
+
+inline void SetTextOf(wxWindow* window, int id, const std::string& cp932) {
+    SetControlText(window->FindWindow(id), cp932);
+}
+
+// The shown top-level window of type T, if there is one.
+template <class T>
+T* FindShownWindow() {
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* found = dynamic_cast<T*>(window); found && found->IsShown()) return found;
+    return nullptr;
+}
+
+// Moves the pointer onto a control and clicks it.
+inline void ClickOn(wxWindow* control) {
+    wxUIActionSimulator sim;
+    sim.MouseMove(control->GetScreenRect().GetPosition() + wxPoint(4, 4));
+    Pump();
+    sim.MouseClick();
+    Pump();
+}
+
+// Puts the keyboard focus into a control (pointer over its window, as there is no window
+// manager to give the window the focus).
+inline void FocusOn(wxWindow* control) {
+    wxUIActionSimulator sim;
+    sim.MouseMove(control->GetScreenRect().GetPosition() + wxPoint(4, 4));
+    control->SetFocus();
+    Pump();
+}
+
+inline void PressKey(int key, int modifiers = wxMOD_NONE) {
+    wxUIActionSimulator sim;
+    sim.Char(key, modifiers);
+    Pump();
+}

@@ -1,0 +1,54 @@
+#include "platform/cp932.h"
+
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+TEST(Cp932, DecodesTextAndKeepsUndecodableBytesVisible) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"あいう", U8(u8"あいう")},  // literals here are CP932 bytes
+        {"ﾊﾞｰｼﾞｮﾝ", U8(u8"ﾊﾞｰｼﾞｮﾝ")},
+        {"a\tb\n", "a\tb\n"},
+        {std::string("x\0y", 3), U8(u8"x\uF700y")},
+        {"a\rb", U8(u8"a\uF70Db")},                    // a lone CR is no line break
+        {"\xA0", U8(u8"\uF7A0")},
+        {"\xFD\xFE\xFF", U8(u8"\uF7FD\uF7FE\uF7FF")},
+        {"ok\x82", U8(u8"ok\uF782")},                  // lead byte at the end
+        {"\x82 \x82\xA0", U8(u8"\uF782 あ")},          // lead byte before a space
+        {"\x87\x90", U8(u8"≒")},
+    };
+    for (const auto& [cp932, utf8] : cases) EXPECT_EQ(Cp932ToUtf8(cp932), utf8) << cp932;
+}
+
+TEST(Cp932, EncodesEscapesBackAndMarksWhatItLacks) {
+    const std::pair<std::string, std::string> cases[] = {
+        {U8(u8"ゴールが頂上"), "ゴールが頂上"},
+        {U8(u8"\uF700\uF70D\uF7FF"), std::string("\0\r\xFF", 3)},
+        {U8(u8"a€b😀"), "a?b?"},
+        {"\xFF" "a", "?a"},  // not UTF-8
+        {U8(u8"≒"), "\x81\xE0"},  // one byte form of two
+    };
+    for (const auto& [utf8, cp932] : cases) EXPECT_EQ(Utf8ToCp932(utf8), cp932) << utf8;
+}
+
+TEST(Cp932, EveryByteStringSurvivesARoundTrip) {
+    std::mt19937 random(932);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int i = 0; i < 2000; ++i) {
+        std::string bytes(static_cast<std::size_t>(i % 40), '\0');
+        for (char& b : bytes) b = static_cast<char>(byte(random));
+        const std::string decoded = Cp932ToUtf8(bytes);
+        const std::string once = Utf8ToCp932(decoded);
+        // Only characters with two byte forms change, and the text stays the same.
+        EXPECT_EQ(Cp932ToUtf8(once), decoded);
+        EXPECT_EQ(once.size(), bytes.size());
+        EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8(once)), once);
+    }
+}
+
+}  // namespace

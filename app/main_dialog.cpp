@@ -14,6 +14,13 @@
 wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     EVT_CHAR_HOOK(CMainDialog::OnCharHook)
     EVT_BUTTON(IDC_CALCULATE, CMainDialog::OnCalculate)
+    // Gear choices.
+
+    // Clear buttons of the side calculators.
+
+    // Gear-data editor and Update.
+
+    // Help.
 wxEND_EVENT_TABLE()
 
 CMainDialog::CMainDialog() {

@@ -14,8 +14,16 @@ public:
     CMainDialog();
 
     // The window's operations, each of them reading and writing its controls.
+
+    // Gear speed table.
     void ReadGearInputs();
     void CalcSpeedTable();
+
+    // Gear data.
+
+    // Side calculators.
+
+    // Help.
 
     // The system command nID, from the window's system menu.
     void OnSysCommand(int nID);
@@ -24,6 +32,10 @@ private:
     void OnInitDialog();
     void OnCharHook(wxKeyEvent& event);
     void OnCalculate(wxCommandEvent& event);
+
+    // Handlers of the gear choices and buttons.
+
+    // Handlers of the side calculators' Clear buttons.
 
     // A control's text, as at most maxBytes bytes; and setting it.
     std::string GetItemText(int id, std::size_t maxBytes) const;

@@ -65,6 +65,15 @@ bool IsEscapedControl(unsigned char b) {
     return (b < 0x20 && b != '\t' && b != '\n') || b == 0x7F;
 }
 
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// Whether the two bytes are one character that encoding writes back in other bytes.
+bool ChangesByteForm(std::string_view twoBytes) {
+    if (twoBytes.size() < 2) return false;
+    std::string utf8;
+    return Decoder().Convert(twoBytes, utf8) == 2 && Utf8ToCp932(utf8) != twoBytes;
+}
+
 // Decodes one UTF-8 sequence at the start of s; returns its length (1 for a broken one).
 std::size_t DecodeUtf8(std::string_view s, char32_t& c) {
     const auto b0 = static_cast<unsigned char>(s[0]);
@@ -95,9 +104,16 @@ std::string Cp932ToUtf8(std::string_view cp932) {
         while (run < cp932.size() && !IsEscapedControl(static_cast<unsigned char>(cp932[run])))
             ++run;
         const std::size_t taken = Decoder().Convert(cp932.substr(0, run), out);
-        const std::size_t skip = taken < cp932.size() ? 1 : 0;  // the byte it stopped at
-        if (skip) AppendUtf8(kEscapeBase + static_cast<unsigned char>(cp932[taken]), out);
-        cp932.remove_prefix(taken + skip);
+        if (taken == cp932.size()) break;
+        const auto stopped = static_cast<unsigned char>(cp932[taken]);  // the byte it stopped at
+        AppendUtf8(kEscapeBase + stopped, out);
+        cp932.remove_prefix(taken + 1);
+        // An escaped lead byte would pair with the first byte of a following character that
+        // is written back in its other byte form; that byte stays an escape too.
+        if (IsLeadByte(stopped) && ChangesByteForm(cp932.substr(0, 2))) {
+            AppendUtf8(kEscapeBase + static_cast<unsigned char>(cp932[0]), out);
+            cp932.remove_prefix(1);
+        }
     }
     return out;
 }

@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs what a fresh Debian 12 machine lacks to build, run and test Velmor.
-# Idempotent; says nothing when everything is there.
+# Extra package names given as arguments are installed too (the fuzzing and accessibility
+# tools of tools/test.sh). Idempotent; says nothing when everything is there.
 set -eu
 
 packages="cmake g++ make pkg-config libwxgtk3.2-dev libgtk-3-dev googletest libgtest-dev
-  xvfb xauth x11-utils imagemagick fonts-ipafont-mincho fonts-ipafont-gothic"
+  xvfb xauth x11-utils imagemagick fonts-ipafont-mincho fonts-ipafont-gothic $*"
 
 missing=""
 for p in $packages; do

@@ -5,3 +5,6 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/build.sh"
 cd "$top/build"
 xvfb-run -a ctest --output-on-failure
+
+# Hardening: each fuzz target for 10 s.
+"$top/tools/fuzz.sh" 10

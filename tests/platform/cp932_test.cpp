@@ -21,6 +21,9 @@ TEST(Cp932, DecodesTextAndKeepsUndecodableBytesVisible) {
         {"ok\x82", U8(u8"ok\uF782")},                  // lead byte at the end
         {"\x82 \x82\xA0", U8(u8"\uF782 あ")},          // lead byte before a space
         {"\x87\x90", U8(u8"≒")},
+        // A lead byte that pairs with nothing, then a character with two byte forms
+        // (ED40 and FA5C): written back as FA5C it would pair with the lead byte.
+        {"\xEE\xED\x40", U8(u8"\uF7EE\uF7ED@")},
     };
     for (const auto& [cp932, utf8] : cases) EXPECT_EQ(Cp932ToUtf8(cp932), utf8) << cp932;
 }
@@ -34,6 +37,12 @@ TEST(Cp932, EncodesEscapesBackAndMarksWhatItLacks) {
         {U8(u8"≒"), "\x81\xE0"},  // one byte form of two
     };
     for (const auto& [utf8, cp932] : cases) EXPECT_EQ(Utf8ToCp932(utf8), cp932) << utf8;
+}
+
+TEST(Cp932, AnUnpairedLeadByteKeepsItsNeighbour) {
+    const std::string bytes = "\xC0\x12\x35\xEE\xED\x40";  // found by fuzzing
+    EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8(bytes)), bytes);
+    EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8("\xA0\xED\x40")), "\xA0\xFA\x5C");  // no lead byte
 }
 
 TEST(Cp932, EveryByteStringSurvivesARoundTrip) {

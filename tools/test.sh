@@ -6,5 +6,6 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top/build"
 xvfb-run -a ctest --output-on-failure
 
-# Hardening: each fuzz target for 10 s.
+# Hardening: the whole suite again under the sanitizers, then each fuzz target for 10 s.
+"$top/tools/sanitize.sh"
 "$top/tools/fuzz.sh" 10

@@ -10,9 +10,11 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "platform/accessibility.h"
 #include "platform/app_icon.h"
 #include "platform/native_look.h"
 #include "platform/widget_text.h"
+#include "res/accessible_names.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -141,6 +143,7 @@ void CreateDialogFromTemplate(wxDialog& dialog, wxWindow* parent, const DialogTe
     dialog.SetFont(font);
     const DialogUnits du(dialog);
     for (const ControlTemplate& control : t.controls) CreateControl(dialog, du, control);
+    for (const auto& [id, name] : AccessibleNames(t.id)) SetAccessibleName(*dialog.FindWindow(id), name);
     dialog.SetClientSize(du.X(t.cx), du.Y(t.cy));
     if (!(t.style & kResizable)) {
         dialog.SetMinSize(dialog.GetSize());

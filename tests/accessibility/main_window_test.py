@@ -1,0 +1,163 @@
+"""The main window through the accessibility interface, as a screen reader uses it.
+
+Starts the program, lists the window's accessible tree and checks the names of its boxes,
+lists, check box, buttons and cells; then fills in the worked example through the
+editable-text interface, presses Calculate through its "click" action and reads the cells
+and the status line back through the text interface.
+"""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TITLE = "Velmor Ver1.3 by Quelt"
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what, flush=True)
+
+
+def wait_for(find, seconds=30):
+    """Polls find() until it returns something, or gives None after the time."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.2)
+    return None
+
+
+def window_of(program):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is None or app.get_process_id() != program.pid:
+            continue
+        for window in app:
+            if window is not None and window.name == TITLE:
+                return window
+    return None
+
+
+def is_mapped(title):
+    listing = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True)
+    return f'"{title}"' in listing.stdout
+
+
+def tree(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from tree(child)
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def gear(n):
+    return f"{n}速"
+
+
+def expected_names():
+    """(role, name) of every control a screen reader must be able to tell apart."""
+    names = [
+        (pyatspi.ROLE_COMBO_BOX, "Front Crankset"),
+        (pyatspi.ROLE_COMBO_BOX, "Cassette Sprocket"),
+        (pyatspi.ROLE_COMBO_BOX, "Tire surroundings length"),
+        (pyatspi.ROLE_TEXT, "Tire surroundings length mm"),
+        (pyatspi.ROLE_TEXT, "Velmor rpm"),
+        (pyatspi.ROLE_TEXT, "距離 Km"),
+        (pyatspi.ROLE_TEXT, "時間"),
+        (pyatspi.ROLE_TEXT, "速度 Km/h"),
+        (pyatspi.ROLE_CHECK_BOX, "分で計算"),
+        (pyatspi.ROLE_TEXT, "坂の距離 Km"),
+        (pyatspi.ROLE_TEXT, "標高 m"),
+        (pyatspi.ROLE_TEXT, "平均勾配 %"),
+        (pyatspi.ROLE_COMBO_BOX, "速度 Km/h"),
+        (pyatspi.ROLE_TEXT, "体重+自転車重量 Kg"),
+        (pyatspi.ROLE_TEXT, "勾配 %"),
+        (pyatspi.ROLE_TEXT, "カロリー Kcal"),
+    ]
+    names += [(pyatspi.ROLE_PUSH_BUTTON, b) for b in ("計算", "数値変更", "更新", "ヘルプ", "Clear")]
+    names += [(pyatspi.ROLE_TEXT, f"{gear(c)} スプロケット歯数") for c in range(1, 11)]
+    names += [(pyatspi.ROLE_TEXT, f"{gear(r)} チェーンリング歯数") for r in range(1, 4)]
+    names += [(pyatspi.ROLE_LABEL, cell_name(r, c)) for r in range(1, 4) for c in range(1, 11)]
+    return names
+
+
+def cell_name(row, column):
+    return f"{gear(row)} チェーンリング {gear(column)} スプロケット Km/h"
+
+
+def main():
+    program = subprocess.Popen([sys.argv[1]])
+    try:
+        # The accessibility library keeps what it has once read of a window: look only once
+        # the window is shown, with all its controls there and named.
+        shown = wait_for(lambda: program.poll() is not None or is_mapped(TITLE))
+        if program.poll() is not None:
+            print("FAIL: the program ended at start with", program.returncode, flush=True)
+            return 1
+        window = shown and wait_for(lambda: window_of(program))
+        if window is None:
+            print("FAIL: no accessible window", repr(TITLE), flush=True)
+            return 1
+        nodes = list(tree(window))
+        present = {(node.getRole(), node.name) for node in nodes}
+        for role, name in expected_names():
+            check((role, name) in present, f"no {role} named {name!r}")
+        named = {}
+        for node in nodes:
+            named.setdefault(node.name, node)
+
+        def box(name):
+            return next(n for n in nodes if n.name == name and n.getRole() == pyatspi.ROLE_TEXT)
+
+        def press(name):
+            button = named[name]
+            action = button.queryAction()
+            click = next(i for i in range(action.nActions) if action.getName(i) == "click")
+            action.doAction(click)
+
+        # Calculate with no cadence: the status line says so, readable as text.
+        press("計算")
+        hint = "Velmor へ回転数を入れます。"
+        labels = [n for n in nodes if n.getRole() == pyatspi.ROLE_LABEL]
+        check(wait_for(lambda: any(text_of(label) == hint for label in labels), 10),
+              f"status line {hint!r} not readable")
+
+        # The worked example, typed through the editable-text interface.
+        sprockets = ["24", "21", "18", "16", "15", "14", "13", "12", "", ""]
+        for c, teeth in enumerate(sprockets, start=1):
+            box(f"{gear(c)} スプロケット歯数").queryEditableText().setTextContents(teeth)
+        for r, teeth in enumerate(["28", "38", "48"], start=1):
+            box(f"{gear(r)} チェーンリング歯数").queryEditableText().setTextContents(teeth)
+        box("Tire surroundings length mm").queryEditableText().setTextContents("2096")
+        cadence = box("Velmor rpm")
+        cadence.queryEditableText().setTextContents("90")
+        check(text_of(cadence) == "90", "the cadence box does not read back 90")
+        press("計算")
+
+        first = named[cell_name(1, 1)]
+        check(wait_for(lambda: text_of(first) == "13.20", 10),
+              f"cell 1/1 reads {text_of(first)!r}, not '13.20'")
+        for (r, c), expected in {(2, 5): "28.67", (3, 8): "45.27", (3, 9): ""}.items():
+            got = text_of(named[cell_name(r, c)])
+            check(got == expected, f"cell {r}/{c} reads {got!r}, not {expected!r}")
+        check(program.poll() is None, f"the program ended with {program.returncode}")
+    finally:
+        if program.poll() is None:
+            program.terminate()
+        program.wait()
+    print(f"accessibility: {len(failures)} checks failed" if failures else "accessibility: passed", flush=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,63 @@
+#include "res/accessible_names.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "res/dialog_template.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+bool TakesInput(ControlKind kind) {
+    return kind == ControlKind::Edit || kind == ControlKind::DropList ||
+           kind == ControlKind::DropDown || kind == ControlKind::CheckBox;
+}
+
+bool IsGearCell(int dialogId, int controlId) {
+    return dialogId == IDD_MAIN && controlId >= IDC_CELL_FIRST && controlId <= IDC_CELL_LAST;
+}
+
+TEST(AccessibleNames, EveryBoxListAndCheckBoxAndEveryCellHasOneName) {
+    for (const DialogTemplate* t :
+         {&MainDialogTemplate(), &AboutDialogTemplate(), &SettingsDialogTemplate()}) {
+        const std::vector<AccessibleName> names = AccessibleNames(t->id);
+        for (const ControlTemplate& c : t->controls) {
+            SCOPED_TRACE(testing::Message() << t->id << '/' << c.id);
+            const auto count = std::count_if(names.begin(), names.end(),
+                                             [&](const AccessibleName& n) { return n.controlId == c.id; });
+            EXPECT_EQ(count, TakesInput(c.kind) || IsGearCell(t->id, c.id) ? 1 : 0);
+        }
+        for (const AccessibleName& n : names) EXPECT_FALSE(n.name.empty()) << n.controlId;
+    }
+}
+
+TEST(AccessibleNames, SayWhichSprocketAndChainringAndElseTheLabel) {
+    const std::pair<int, const char*> cases[] = {
+        {IDC_SPROCKET_FIRST, "1速 スプロケット歯数"},
+        {IDC_SPROCKET_LAST, "10速 スプロケット歯数"},
+        {IDC_CHAINRING_FIRST + 2, "3速 チェーンリング歯数"},
+        {IDC_CELL_FIRST, "1速 チェーンリング 1速 スプロケット Km/h"},
+        {IDC_CELL_FIRST + 10 + 4, "2速 チェーンリング 5速 スプロケット Km/h"},
+        {IDC_CELL_LAST, "3速 チェーンリング 10速 スプロケット Km/h"},
+        {IDC_CADENCE, "Velmor rpm"},
+        {IDC_CIRCUMFERENCE, "Tire surroundings length mm"},
+        {IDC_AVG_DISTANCE, "距離 Km"},
+        {IDC_ENERGY_WEIGHT, "体重+自転車重量 Kg"},
+    };
+    const std::vector<AccessibleName> names = AccessibleNames(IDD_MAIN);
+    for (const auto& [id, expected] : cases) {
+        const auto found = std::find_if(names.begin(), names.end(),
+                                        [id](const AccessibleName& n) { return n.controlId == id; });
+        ASSERT_NE(found, names.end()) << id;
+        EXPECT_EQ(found->name, expected) << id;
+    }
+    std::set<std::string> gearTable;
+    for (const AccessibleName& n : names)
+        if (n.controlId >= IDC_SPROCKET_FIRST && n.controlId <= IDC_CELL_LAST) gearTable.insert(n.name);
+    EXPECT_EQ(gearTable.size(), 43u);  // no two alike
+}
+
+}  // namespace

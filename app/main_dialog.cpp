@@ -19,6 +19,9 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     // Gear choices.
 
     // Clear buttons of the side calculators.
+    EVT_BUTTON(IDC_AVG_CLEAR, CMainDialog::OnClearAverageSpeed)
+    EVT_BUTTON(IDC_GRAD_CLEAR, CMainDialog::OnClearGradient)
+    EVT_BUTTON(IDC_ENERGY_CLEAR, CMainDialog::OnClearEnergy)
 
     // Gear-data editor and Update.
 

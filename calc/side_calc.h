@@ -2,7 +2,6 @@
 // write a result.
 #pragma once
 
-#include <cstddef>
 #include <initializer_list>
 #include <optional>
 #include <string>

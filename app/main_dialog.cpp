@@ -1,8 +1,10 @@
 #include "app/main_dialog.h"
 
 #include "app/about_dialog.h"
+#include "calc/operand_stack.h"
 #include "platform/app_icon.h"
 #include "platform/dialog_builder.h"
+#include "platform/message_box.h"
 #include "platform/system_menu.h"
 #include "platform/widget_text.h"
 #include "res/dialog_template.h"
@@ -17,6 +19,9 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     // Gear choices.
 
     // Clear buttons of the side calculators.
+    EVT_BUTTON(IDC_AVG_CLEAR, CMainDialog::OnClearAverageSpeed)
+    EVT_BUTTON(IDC_GRAD_CLEAR, CMainDialog::OnClearGradient)
+    EVT_BUTTON(IDC_ENERGY_CLEAR, CMainDialog::OnClearEnergy)
 
     // Gear-data editor and Update.
 
@@ -29,6 +34,9 @@ CMainDialog::CMainDialog() {
 }
 
 void CMainDialog::OnInitDialog() {
+    // The side calculators' stack tells of an overflow or underflow in a box over this window.
+    OperandStack::Instance().SetReporter(
+        [](std::string_view message) { ShowMessageBox(message, msgbox::kOk); });
     AppendSystemMenuEntry(*this, text::kAboutMenuEntry, IDM_ABOUTBOX,
                           [this](int nID) { OnSysCommand(nID); });
     SetIcon(AppIcon());

@@ -22,6 +22,9 @@ public:
     // Gear data.
 
     // Side calculators.
+    void CalcAverageSpeed();
+    void CalcGradient();
+    void CalcEnergy();
 
     // Help.
 
@@ -36,6 +39,9 @@ private:
     // Handlers of the gear choices and buttons.
 
     // Handlers of the side calculators' Clear buttons.
+    void OnClearAverageSpeed(wxCommandEvent& event);
+    void OnClearGradient(wxCommandEvent& event);
+    void OnClearEnergy(wxCommandEvent& event);
 
     // A control's text, as at most maxBytes bytes; and setting it.
     std::string GetItemText(int id, std::size_t maxBytes) const;

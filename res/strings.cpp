@@ -27,5 +27,7 @@ const char kEnergyClimbHint[] = "坂があるときは重量、標高、勾配�
 const char kEnergyNeedDistance[] = "距離と速度を決めてください。";
 const char kEnergyClimbIncomplete[] = "坂があるときは重量、標高、勾配を記入する";
 const char kEnergySummitHint[] = "ゴールが頂上のときは下り坂分＋αが必要";
+const char kNumbersTooLarge[] = "数字が大きすぎます。";
+const char kGradHeightNotBelowLength[] = "標高を坂の距離より小さくしてください。";
 
 }  // namespace text

@@ -36,5 +36,7 @@ extern const char kEnergyClimbHint[];
 extern const char kEnergyNeedDistance[];
 extern const char kEnergyClimbIncomplete[];
 extern const char kEnergySummitHint[];
+extern const char kNumbersTooLarge[];
+extern const char kGradHeightNotBelowLength[];
 
 }  // namespace text

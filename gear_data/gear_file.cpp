@@ -8,12 +8,18 @@
 namespace {
 
 struct SectionMarkers {
-    std::string_view open;
-    std::string_view close;
+    char open[3];
+    char close[3];
 };
 
 // Crankset, cassette and tyre, in the order in which a line is stored into their lists.
 constexpr std::array<SectionMarkers, 3> kSections = {{{"Fr", "fE"}, {"Ca", "cE"}, {"Ti", "tE"}}};
+
+// A line is classified by its first two bytes alone (compared inline: this runs for
+// every line of the file).
+bool Begins(std::string_view piece, const char (&marker)[3]) {
+    return piece.size() >= 2 && piece[0] == marker[0] && piece[1] == marker[1];
+}
 
 }  // namespace
 
@@ -24,10 +30,10 @@ void ReadGearSections(TextFileReader& file, GearList& crankset, GearList& casset
     for (GearList* list : lists) list->count = 0;
 
     for (std::string_view piece; !(piece = file.ReadPiece(kEntryMaxBytes)).empty();) {
-        if (piece.starts_with("//")) continue;
+        if (Begins(piece, "//")) continue;
         for (std::size_t s = 0; s < kSections.size(); ++s) {
-            if (piece.starts_with(kSections[s].open)) open[s] = true;
-            if (piece.starts_with(kSections[s].close)) open[s] = false;
+            if (Begins(piece, kSections[s].open)) open[s] = true;
+            if (Begins(piece, kSections[s].close)) open[s] = false;
         }
         for (std::size_t s = 0; s < lists.size(); ++s)
             if (open[s]) lists[s]->Append(piece);

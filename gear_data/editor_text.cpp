@@ -49,17 +49,21 @@ EditorLoad EditorText::Load() {
     // What the box gives back for the text: the same lines, re-encoded.
     const std::string reencoded = Utf8ToCp932(Cp932ToUtf8(text_));
     if (reencoded == text_) return loaded_;
-    // First the box's forms of the lines that change, then every line that has one of
-    // those forms, in file order, so that equal-looking lines keep their own bytes.
-    for (int pass = 0; pass < 2; ++pass) {
+    const auto eachLine = [&](const auto& visit) {
         LineSplitter original(text_);
         LineSplitter boxed(reencoded);
-        for (std::string_view line, boxLine; original.Next(line) && boxed.Next(boxLine);) {
-            if (pass == 0 && line != boxLine) originals_[std::string(boxLine)];
-            const auto found = originals_.find(boxLine);
-            if (pass == 1 && found != originals_.end()) found->second.emplace_back(line);
-        }
-    }
+        for (std::string_view line, boxLine; original.Next(line) && boxed.Next(boxLine);)
+            visit(line, boxLine);
+    };
+    // The box's forms of the lines that change; then every line of such a form, in file
+    // order, so that lines that look alike keep their own bytes.
+    eachLine([&](std::string_view line, std::string_view boxLine) {
+        if (line != boxLine) originals_[std::string(boxLine)];
+    });
+    eachLine([&](std::string_view line, std::string_view boxLine) {
+        if (const auto found = originals_.find(boxLine); found != originals_.end())
+            found->second.emplace_back(line);
+    });
     return loaded_;
 }
 

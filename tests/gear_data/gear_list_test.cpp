@@ -76,13 +76,4 @@ TEST(SplitEntry, AChoiceTheListLacksEmptiesTheCranksetAndKeepsTheCircumference) 
     EXPECT_EQ(TextsOf(TyreFields), (Texts{"", "2096\n"}));
 }
 
-TEST(GearList, HoldsAHundredEntriesOf99Bytes) {
-    GearList list;
-    for (int i = 0; i < 120; ++i) list.Append(std::to_string(i) + std::string(120, 'x'));
-    ASSERT_EQ(list.count, kGearListCapacity);
-    EXPECT_EQ(list.Entry(99), "99" + std::string(97, 'x'));
-    EXPECT_EQ(list.Entry(100), "");
-    EXPECT_EQ(list.Entry(-1), "");
-}
-
 }  // namespace

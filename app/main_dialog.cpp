@@ -17,6 +17,9 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     EVT_CHAR_HOOK(CMainDialog::OnCharHook)
     EVT_BUTTON(IDC_CALCULATE, CMainDialog::OnCalculate)
     // Gear choices.
+    EVT_CHOICE(IDC_CRANKSET, CMainDialog::OnSelChangeCrankset)
+    EVT_CHOICE(IDC_CASSETTE, CMainDialog::OnSelChangeCassette)
+    EVT_CHOICE(IDC_TYRE, CMainDialog::OnSelChangeTyre)
 
     // Clear buttons of the side calculators.
     EVT_BUTTON(IDC_AVG_CLEAR, CMainDialog::OnClearAverageSpeed)
@@ -24,6 +27,8 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     EVT_BUTTON(IDC_ENERGY_CLEAR, CMainDialog::OnClearEnergy)
 
     // Gear-data editor and Update.
+    EVT_BUTTON(IDC_CHANGE_VALUES, CMainDialog::OnChangeValues)
+    EVT_BUTTON(IDC_UPDATE, CMainDialog::OnUpdate)
 
     // Help.
 wxEND_EVENT_TABLE()
@@ -40,7 +45,7 @@ void CMainDialog::OnInitDialog() {
     AppendSystemMenuEntry(*this, text::kAboutMenuEntry, IDM_ABOUTBOX,
                           [this](int nID) { OnSysCommand(nID); });
     SetIcon(AppIcon());
-    FindWindow(IDC_CADENCE)->SetFocus();
+    LoadGearData();
 }
 
 void CMainDialog::OnSysCommand(int nID) {

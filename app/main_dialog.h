@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,8 @@ public:
     void CalcSpeedTable();
 
     // Gear data.
+    int ReadGearFile();
+    void LoadGearData();
 
     // Side calculators.
     void CalcAverageSpeed();
@@ -37,6 +40,13 @@ private:
     void OnCalculate(wxCommandEvent& event);
 
     // Handlers of the gear choices and buttons.
+    void OnSelChangeCrankset(wxCommandEvent& event);
+    void OnSelChangeCassette(wxCommandEvent& event);
+    void OnSelChangeTyre(wxCommandEvent& event);
+    void OnChangeValues(wxCommandEvent& event);
+    void OnUpdate(wxCommandEvent& event);
+    // Sets the texts of the boxes firstId, firstId + 1, ...
+    void SetItemTexts(int firstId, std::span<const std::string_view> texts);
 
     // Handlers of the side calculators' Clear buttons.
     void OnClearAverageSpeed(wxCommandEvent& event);

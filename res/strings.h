@@ -17,6 +17,8 @@ extern const char kGearFileWriteFailed[];
 extern const char kGearFileCreated[];
 extern const char kEditorSaving[];
 extern const char kEditorConfirmSave[];
+extern const char kEditorFileTooLarge[];
+extern const char kEditorFileUnreadable[];
 
 // Operand stack.
 extern const char kStackFull[];

@@ -21,6 +21,7 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     // Gear-data editor and Update.
 
     // Help.
+    EVT_BUTTON(IDC_HELP, CMainDialog::OnHelp)
 wxEND_EVENT_TABLE()
 
 CMainDialog::CMainDialog() {

@@ -24,6 +24,8 @@ public:
     // Side calculators.
 
     // Help.
+    void ShowHelpFile();
+    void OnHelp(wxCommandEvent& event);  // the Help button, handed on to ShowHelpFile
 
     // The system command nID, from the window's system menu.
     void OnSysCommand(int nID);

@@ -25,13 +25,9 @@ mkdir "$work/home"
 HOME="$work/home" xvfb-run -a sh -c '
   "$1/root/usr/bin/velmor" &
   pid=$!
-  for _ in $(seq 100); do
-    xwininfo -root -tree | grep -q "Velmor Ver1.3" && break
-    sleep 0.1
-  done
-  xwininfo -root -tree | grep "Velmor Ver1.3" >"$1/window" || true
+  "$2/tools/wait-for-window.sh" "Velmor Ver1.3" >"$1/window" || true
   kill "$pid"
-' sh "$work"
+' sh "$work" "$top"
 
 fail=0
 if [ ! -s "$work/window" ]; then

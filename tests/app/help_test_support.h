@@ -3,34 +3,20 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
 #include <gtest/gtest.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 
 #include "app/gui_test_support.h"
-#include "app/main_dialog.h"
 #include "platform/message_box.h"
 #include "platform/widget_text.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
 
-class HelpButtonTest : public testing::Test {
+class HelpButtonTest : public MainDialogFixture {
 protected:
-    void SetUp() override {
-        dialog_ = std::make_unique<CMainDialog>();
-        dialog_->Show();
-        Pump(150);
-    }
-    void TearDown() override {
-        dialog_->Destroy();
-        dialog_.release();
-        Pump();
-    }
     void PressHelp() { ClickOn(dialog_->FindWindow(IDC_HELP)); }
-
-    std::unique_ptr<CMainDialog> dialog_;
 };
 
 // Makes folder the current directory, with a help page in it.

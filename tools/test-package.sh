@@ -22,16 +22,18 @@ apt-get install --simulate -qq "$deb" >"$work/apt.log" 2>&1 || {
 
 dpkg-deb -x "$deb" "$work/root"
 mkdir "$work/home"
-HOME="$work/home" xvfb-run -a sh -c '
-  "$1/root/usr/bin/velmor" &
+# A display number of its own, away from other test runs that start their servers at 99.
+HOME="$work/home" xvfb-run -a -n $((200 + $$ % 500)) sh -c '
+  "$1/root/usr/bin/velmor" >"$1/velmor.log" 2>&1 &
   pid=$!
   "$2/tools/wait-for-window.sh" "Velmor Ver1.3" >"$1/window" || true
-  kill "$pid"
+  kill "$pid" 2>/dev/null || true
 ' sh "$work" "$top"
 
 fail=0
 if [ ! -s "$work/window" ]; then
   echo "test-package: the installed launcher opened no Velmor window" >&2
+  cat "$work/velmor.log" >&2
   fail=1
 fi
 if ! cmp -s "$work/root/usr/share/velmor/Velmor.mht" "$work/home/Velmor/Velmor.mht"; then

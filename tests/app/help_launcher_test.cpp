@@ -41,13 +41,15 @@ TEST_F(HelpWithBrowser, SaysNoBrowserWasFoundWhenTheHelpPageIsMissing) {
     EXPECT_TRUE(desktop.Launches().empty());
 }
 
-// Folder names that a shell, a word splitter or a field-code expander would get wrong.
+// Folder names that a shell, a word splitter or a field-code expander would get wrong, and a
+// path longer than any fixed buffer.
 class HelpInAwkwardFolder : public HelpButtonTest,
-                            public testing::WithParamInterface<const char*> {};
+                            public testing::WithParamInterface<std::string> {};
 
 TEST_P(HelpInAwkwardFolder, HandsTheExactPathOverAsOneArgumentAndRunsNothingElse) {
-    const fs::path folder = desktop.StartOver() / GetParam();
-    fs::create_directory(folder);
+    const fs::path work = desktop.StartOver();
+    const fs::path folder = work / GetParam();
+    fs::create_directories(folder);
     EnterFolderWithHelpPage(folder);
     {
         GTestModalHook noBox(__FILE__, __LINE__, __func__);
@@ -58,7 +60,7 @@ TEST_P(HelpInAwkwardFolder, HandsTheExactPathOverAsOneArgumentAndRunsNothingElse
     const auto launches = desktop.Launches();
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_EQ(launches[0], std::vector<std::string>{(folder / "Velmor.mht").string()});
-    for (const auto& entry : fs::recursive_directory_iterator(folder.parent_path()))
+    for (const auto& entry : fs::recursive_directory_iterator(work))
         EXPECT_NE(entry.path().filename(), "ran") << "a command in the folder name ran";
 }
 
@@ -66,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Names, HelpInAwkwardFolder,
                          testing::Values("two  spaces and a tab\there", "it's \"quoted\"",
                                          "semi;colon && touch ran", "$(touch ran)",
                                          "`touch ran`", "new\nline", "%f %u %% ${HOME}",
-                                         "自転車 ヘルプ", "-dash first"));
+                                         "自転車 ヘルプ", "-dash first",
+                                         std::string(200, 'a') + "/" + std::string(200, 'b') +
+                                             "/" + std::string(200, 'c')));
 
 }  // namespace

@@ -41,6 +41,16 @@ TEST_F(HelpWithBrowser, SaysNoBrowserWasFoundWhenTheHelpPageIsMissing) {
     EXPECT_TRUE(desktop.Launches().empty());
 }
 
+TEST_F(HelpWithBrowser, SaysNoBrowserWasFoundWhenTheCurrentDirectoryIsGone) {
+    const fs::path folder = desktop.StartOver() / "gone";
+    fs::create_directory(folder);
+    EnterFolderWithHelpPage(folder);
+    fs::remove_all(folder);
+    wxTEST_DIALOG(PressHelp(), ExpectHelpNotFound());
+    Pump(300);
+    EXPECT_TRUE(desktop.Launches().empty());
+}
+
 // Folder names that a shell, a word splitter or a field-code expander would get wrong, and a
 // path longer than any fixed buffer.
 class HelpInAwkwardFolder : public HelpButtonTest,

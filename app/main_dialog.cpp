@@ -31,6 +31,7 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     EVT_BUTTON(IDC_UPDATE, CMainDialog::OnUpdate)
 
     // Help.
+    EVT_BUTTON(IDC_HELP, CMainDialog::OnHelp)
 wxEND_EVENT_TABLE()
 
 CMainDialog::CMainDialog() {

@@ -30,6 +30,8 @@ public:
     void CalcEnergy();
 
     // Help.
+    void ShowHelpFile();
+    void OnHelp(wxCommandEvent& event);  // the Help button, handed on to ShowHelpFile
 
     // The system command nID, from the window's system menu.
     void OnSysCommand(int nID);

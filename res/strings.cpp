@@ -6,6 +6,7 @@ namespace text {
 const char kAboutMenuEntry[] = "Velmor のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kCadenceMissing[] = "Velmor へ回転数を入れます。";
 const char kHelpNotFound[] = "ブラウザが見つかりません";
+const char kHelpFileName[] = "Velmor.mht";
 const char kGearFileName[] = "Velmor.ini";
 const char kGearFileOpenFailed[] = "Velmor.iniファイルのオープンができません。";
 const char kGearFileWriteFailed[] = "書き込みファイルをオープンできません。";

@@ -9,6 +9,7 @@ extern const char kAboutMenuEntry[];  // string 101
 // Main window and About box.
 extern const char kCadenceMissing[];
 extern const char kHelpNotFound[];
+extern const char kHelpFileName[];
 
 // Gear-data file and editor.
 extern const char kGearFileName[];

@@ -6,6 +6,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/build.sh"
 cd "$top/build"
 xvfb-run -a ctest --output-on-failure
+"$top/tools/test-package.sh"
 
 # Hardening: the whole suite again under the sanitizers, then each fuzz target for 10 s.
 "$top/tools/sanitize.sh"

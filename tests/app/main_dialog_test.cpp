@@ -10,6 +10,7 @@
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 
 #include "app/about_dialog.h"
 #include "app/gui_test_support.h"
@@ -19,18 +20,8 @@
 
 namespace {
 
-class MainDialogTest : public testing::Test {
+class MainDialogTest : public MainDialogFixture {
 protected:
-    void SetUp() override {
-        dialog_ = std::make_unique<CMainDialog>();
-        dialog_->Show();
-        Pump(150);
-    }
-    void TearDown() override {
-        dialog_->Destroy();
-        dialog_.release();
-        Pump();
-    }
     wxWindow* Control(int id) { return dialog_->FindWindow(id); }
 
     void FillWorkedExample() {
@@ -45,8 +36,6 @@ protected:
     std::string Cell(int row, int column) {
         return TextOf(dialog_.get(), IDC_CELL_FIRST + 10 * (row - 1) + (column - 1));
     }
-
-    std::unique_ptr<CMainDialog> dialog_;
 };
 
 bool HasKind(wxWindow* window, ControlKind kind) {
@@ -170,6 +159,35 @@ TEST_F(MainDialogTest, TheCloseBoxEndsTheModalRunWithoutAsking) {
     SetTextOf(dialog_.get(), IDC_CADENCE, "90");
     wxTheApp->CallAfter([&] { dialog_->Close(); });
     EXPECT_EQ(dialog_->ShowModal(), wxID_CANCEL);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainDialogTest, ShiftF10OpensTheSystemMenuWhoseLastEntryIsTheAboutBox) {
+    // Timers fire in whichever loop runs: the window's, the menu's, the About box's.
+    bool aboutSeen = false;
+    wxTimer openMenu, chooseLast, closeAbout;
+    openMenu.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_F10, wxMOD_SHIFT); });
+    chooseLast.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        wxUIActionSimulator sim;
+        sim.Char(WXK_UP);
+        sim.Char(WXK_RETURN);
+    });
+    closeAbout.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (auto* about = FindShownWindow<CAboutDialog>()) {
+            aboutSeen = true;
+            about->EndModal(wxID_OK);
+        }
+    });
+    FocusOn(Control(IDC_CADENCE));
+    openMenu.StartOnce(100);
+    chooseLast.StartOnce(700);
+    closeAbout.StartOnce(1400);
+    Pump(2500);
+    EXPECT_TRUE(aboutSeen);
+    EXPECT_TRUE(dialog_->IsShown());
 }
 
 }  // namespace

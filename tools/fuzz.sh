@@ -9,7 +9,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-${FUZZ_SECONDS:-60}}
 out="$top/build-fuzz"
 
-"$top/tools/install-deps.sh" clang-14 libclang-rt-14-dev
+"$top/tools/install-deps.sh" clang-14 libclang-rt-14-dev python3
 cmake -S "$top/fuzz" -B "$out" -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build "$out" -j"$(nproc)" >/dev/null
 

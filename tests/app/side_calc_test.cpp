@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
-#include <wx/msgdlg.h>
-#include <wx/testing.h>
 
 #include "app/gui_test_support.h"
 #include "app/main_dialog.h"
+#include "app/message_box_expectation.h"
+#include "app/modal_hook.h"
 #include "calc/operand_stack.h"
-#include "platform/message_box.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
 
@@ -130,30 +129,13 @@ TEST_F(SideCalcTest, TypingIntoTheSpeedClassFieldUnchoosesTheClass) {
     EXPECT_EQ(Text(IDC_ENERGY_RESULT), "638.73");
 }
 
-// What the stack shows when it is misused: the window's own message box.
-class ExpectStackMessage : public wxExpectModalBase<wxMessageDialog, ExpectStackMessage> {
-protected:
-    int OnInvoked(wxMessageDialog* box) const override {
-        EXPECT_EQ(FromWidgetText(box->GetMessage()), text::kStackEmpty);
-        EXPECT_EQ(FromWidgetText(box->GetTitle()), ApplicationTitle());
-        EXPECT_TRUE(box->GetMessageDialogStyle() & wxICON_EXCLAMATION);
-        return wxID_OK;
-    }
-};
-
-// A box that fails to show is reported by a wx assertion, which would otherwise wait for a
-// click in a dialog of its own.
-void FailTestOnAssert(const wxString& file, int line, const wxString&, const wxString& cond,
-                      const wxString& message) {
-    ADD_FAILURE_AT(file.utf8_str(), line) << cond << ": " << message;
-}
-
+// The window shows the stack's misuse in a message box (caption and style as any other).
 TEST_F(SideCalcTest, TheStackTellsOfAnUnderflowInAMessageBox) {
-    ASSERT_EQ(OperandStack::Instance().Count(), 0);
-    const wxAssertHandler_t previous = wxSetAssertHandler(FailTestOnAssert);
+    SeenMessageBox seen;
     double popped = -1;
-    wxTEST_DIALOG(popped = OperandStack::Instance().Pop(), ExpectStackMessage());
-    wxSetAssertHandler(previous);
+    wxTEST_DIALOG(popped = OperandStack::Instance().Pop(), ExpectMessageBox(wxID_OK, &seen));
+    EXPECT_EQ(seen.text, text::kStackEmpty);
+    EXPECT_TRUE(seen.style & wxICON_EXCLAMATION);
     EXPECT_EQ(popped, 0.0);
 }
 

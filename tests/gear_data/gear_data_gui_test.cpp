@@ -11,6 +11,7 @@
 #include <wx/textctrl.h>
 
 #include "app/gui_test_support.h"
+#include "app/message_box_expectation.h"
 #include "app/modal_hook.h"
 #include "app/main_dialog.h"
 #include "gear_data/editor_text.h"
@@ -23,18 +24,6 @@
 #include "tests/gear_data/scratch_folder.h"
 
 namespace {
-
-// The editor's question before saving, answered with answer.
-class ExpectConfirmSave : public wxExpectModal<wxMessageDialog> {
-public:
-    explicit ExpectConfirmSave(int answer) : wxExpectModal<wxMessageDialog>(answer) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* box) const override {
-        EXPECT_EQ(FromWidgetText(box->GetMessage()), text::kEditorConfirmSave);
-        return wxExpectModal<wxMessageDialog>::OnInvoked(box);
-    }
-};
 
 // Runs `act` in the editor's modal run once the editor has opened.
 class EditorSession : public wxModalDialogHook {
@@ -160,7 +149,7 @@ TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
         std::string text = BoxText(editor);
         text.replace(text.find("28-38-48"), 8, "30-39-53");
         SetBoxText(editor, text);
-        wxTEST_DIALOG(ClickSave(editor), ExpectConfirmSave(wxID_YES));
+        wxTEST_DIALOG(ClickSave(editor), wxExpectModal<wxMessageDialog>(wxID_YES));
     });
     EXPECT_NE(ReadBytes(text::kGearFileName).find("\r\n30-39-53\r\nfEnd\r\n"), std::string::npos);
     EXPECT_EQ(Combo(IDC_CRANKSET)->GetCount(), 0u);  // not before Update
@@ -183,7 +172,7 @@ TEST_F(GearDataTest, AnsweringNoOrTheCloseBoxClosesTheEditorAndLeavesTheFile) {
     RunEditor([](CSettingsDialog& editor) {
         EXPECT_EQ(Status(editor), "");
         SetBoxText(editor, "changed");
-        wxTEST_DIALOG(ClickSave(editor), ExpectConfirmSave(wxID_NO));
+        wxTEST_DIALOG(ClickSave(editor), wxExpectModal<wxMessageDialog>(wxID_NO));
     });
     RunEditor([](CSettingsDialog& editor) {
         GTestModalHook noBox(__FILE__, __LINE__, __func__);
@@ -200,12 +189,14 @@ TEST_F(GearDataTest, EscAsksSavesAndClosesUnlessTheSaveFails) {
     RunEditor([&](CSettingsDialog& editor) {
         SetBoxText(editor, "Fr\n1-2\nfE\n");
         FailNextTextFileReplaceForTesting();
-        wxTEST_DIALOG(PressEsc(editor), ExpectConfirmSave(wxID_YES));
+        SeenMessageBox question;
+        wxTEST_DIALOG(PressEsc(editor), ExpectMessageBox(wxID_YES, &question));
+        EXPECT_EQ(question.text, text::kEditorConfirmSave);
         EXPECT_TRUE(editor.IsShown());
         EXPECT_EQ(Status(editor), text::kGearFileWriteFailed);
         EXPECT_EQ(BoxText(editor), "Fr\n1-2\nfE\n");
         EXPECT_EQ(ReadBytes(text::kGearFileName), before);
-        wxTEST_DIALOG(PressEsc(editor), ExpectConfirmSave(wxID_YES));
+        wxTEST_DIALOG(PressEsc(editor), wxExpectModal<wxMessageDialog>(wxID_YES));
     });
     EXPECT_EQ(ReadBytes(text::kGearFileName), "Fr\r\n1-2\r\nfE\r\n");
 }
@@ -248,7 +239,7 @@ TEST_F(GearDataTest, UnusualBytesSurviveTheEditorsBox) {
     WriteBytes(text::kGearFileName, file);
     OpenMainWindow();
     RunEditor([](CSettingsDialog& editor) {
-        wxTEST_DIALOG(ClickSave(editor), ExpectConfirmSave(wxID_YES));
+        wxTEST_DIALOG(ClickSave(editor), wxExpectModal<wxMessageDialog>(wxID_YES));
     });
     EXPECT_EQ(ReadBytes(text::kGearFileName), file.substr(0, file.size() - 2));
 }
@@ -260,7 +251,7 @@ TEST_F(GearDataTest, AFolderNamedLikeTheFileIsReportedAndKept) {
     RunEditor([](CSettingsDialog& editor) {
         EXPECT_EQ(Status(editor), text::kGearFileOpenFailed);
         SetBoxText(editor, "Fr");
-        wxTEST_DIALOG(ClickSave(editor), ExpectConfirmSave(wxID_YES));
+        wxTEST_DIALOG(ClickSave(editor), wxExpectModal<wxMessageDialog>(wxID_YES));
         EXPECT_TRUE(editor.IsShown());
         EXPECT_EQ(Status(editor), text::kGearFileWriteFailed);
         editor.Close();

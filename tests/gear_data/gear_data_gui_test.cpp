@@ -1,5 +1,6 @@
 // The gear choices of the main window and the gear-data editor, driven as a user would,
 // each test in a fresh empty current directory.
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -165,6 +166,15 @@ TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
     const char* shown[] = {"24", "21", "18", "16", "15", "14", "13", "12", "", "", "30", "39", "53", "2136"};
     for (std::size_t i = 0; i < std::size(kGearBoxes); ++i) EXPECT_EQ(Text(kGearBoxes[i]), shown[i]) << kGearBoxes[i];
     EXPECT_EQ(wxWindow::FindFocus(), Control(IDC_CADENCE));
+}
+
+TEST_F(GearDataTest, UpdateWithoutTheFileKeepsTheChoicesItHad) {
+    OpenWithDefaultFile();
+    std::remove(text::kGearFileName);
+    ClickOn(Control(IDC_UPDATE));
+    EXPECT_EQ(Text(IDC_AVG_STATUS), text::kGearFileOpenFailed);
+    EXPECT_EQ(Combo(IDC_TYRE)->GetCount(), 14u);
+    EXPECT_EQ(Text(IDC_CIRCUMFERENCE), "2136");
 }
 
 TEST_F(GearDataTest, AnsweringNoOrTheCloseBoxClosesTheEditorAndLeavesTheFile) {

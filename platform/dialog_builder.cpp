@@ -5,7 +5,6 @@
 #include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/dialog.h>
-#include <wx/fontenum.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -18,27 +17,6 @@
 #include "res/resource_ids.h"
 
 namespace {
-
-// The template's faces, and the installed faces nearest to each, best first.
-struct FaceChoice {
-    const char* templateFace;
-    const char* candidates[3];
-};
-constexpr FaceChoice kFaces[] = {
-    {"ＭＳ Ｐ明朝", {"IPAPMincho", "IPAMincho", "Noto Serif CJK JP"}},
-    {"ＭＳ Ｐゴシック", {"IPAPGothic", "IPAGothic", "Noto Sans CJK JP"}},
-};
-
-wxString InstalledFace(const char* templateFace) {
-    const wxString face = ToWidgetText(templateFace);
-    if (wxFontEnumerator::IsValidFacename(face)) return face;
-    for (const FaceChoice& choice : kFaces) {
-        if (std::string_view(choice.templateFace) != templateFace) continue;
-        for (const char* candidate : choice.candidates)
-            if (wxFontEnumerator::IsValidFacename(candidate)) return candidate;
-    }
-    return wxString();
-}
 
 // Dialog base units of the window's font, measured as the platform measures them.
 class DialogUnits {
@@ -139,7 +117,7 @@ void CreateDialogFromTemplate(wxDialog& dialog, wxWindow* parent, const DialogTe
     dialog.Create(parent, wxID_ANY, ToWidgetText(t.caption), wxDefaultPosition, wxDefaultSize,
                   style);
 
-    wxFont font(wxFontInfo(t.pointSize).FaceName(InstalledFace(t.fontFace)));
+    wxFont font(wxFontInfo(t.pointSize).FaceName(DialogFontFace(t.fontFace)));
     // The controls take the font from the window through the toolkit's style cascade;
     // giving each its own copy costs a style provider per control at start-up.
     dialog.SetOwnFont(font);

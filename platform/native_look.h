@@ -1,7 +1,13 @@
 // What the toolkit needs so that controls look as their dialog-unit layout expects.
 #pragma once
 
+#include <wx/string.h>
+
 class wxStaticText;
+
+// The face to ask for a template's font: the face itself where installed, else the
+// nearest installed Japanese face.
+wxString DialogFontFace(const char* templateFace);
 
 // Lets edit boxes, buttons and combo boxes be as small as the layout makes them; the
 // toolkit's theme would otherwise grow them over their neighbours. Safe to call often.

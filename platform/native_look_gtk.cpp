@@ -3,7 +3,23 @@
 #include <gtk/gtk.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
+#include <string_view>
+
+#include "platform/widget_text.h"
+
 namespace {
+
+// The templates' faces and, behind each, the installed faces nearest to it. Pango takes
+// the list and uses the first face it has, without enumerating every installed family.
+struct FaceChoice {
+    const char* templateFace;
+    const char* families;
+};
+constexpr FaceChoice kFaces[] = {
+    {"ＭＳ Ｐ明朝", "IPAPMincho,IPAMincho,Noto Serif CJK JP"},
+    {"ＭＳ Ｐゴシック", "IPAPGothic,IPAGothic,Noto Sans CJK JP"},
+};
 
 constexpr char kCompactCss[] = R"(
 entry { min-height: 0; padding: 0 2px; }
@@ -37,6 +53,13 @@ wxString BreakAtSpaces(const wxString& text, int width, const wxWindow& measure)
 
 }  // namespace
 
+wxString DialogFontFace(const char* templateFace) {
+    wxString families = ToWidgetText(templateFace);
+    for (const FaceChoice& choice : kFaces)
+        if (std::string_view(choice.templateFace) == templateFace) families << ',' << choice.families;
+    return families;
+}
+
 void UseCompactControls() {
     static bool installed = false;
     if (installed) return;
@@ -52,12 +75,17 @@ void UseCompactControls() {
 
 void WrapLabelText(wxStaticText* label) {
     GtkLabel* gtkLabel = GTK_LABEL(label->GetHandle());
-    gtk_label_set_line_wrap(gtkLabel, TRUE);
-    gtk_label_set_line_wrap_mode(gtkLabel, PANGO_WRAP_WORD_CHAR);
     gtk_label_set_xalign(gtkLabel, 0.0f);
     gtk_label_set_yalign(gtkLabel, 0.0f);
-    // Only what is drawn changes; the control's text stays as the template has it.
+    // A single word of Latin letters is never broken ("mm" in a narrow box stays whole);
+    // Japanese text breaks between characters.
     const wxString text = label->GetLabel();
+    const bool oneLatinWord = !text.empty() && text.find(' ') == wxString::npos &&
+                              std::all_of(text.begin(), text.end(), [](wxUniChar c) { return c.IsAscii(); });
+    if (oneLatinWord) return;
+    gtk_label_set_line_wrap(gtkLabel, TRUE);
+    gtk_label_set_line_wrap_mode(gtkLabel, PANGO_WRAP_WORD_CHAR);
+    // Only what is drawn changes; the control's text stays as the template has it.
     if (text.find("  ") != wxString::npos) {
         const wxString lines = BreakAtSpaces(text, label->GetSize().x, *label->GetParent());
         gtk_label_set_text(gtkLabel, lines.utf8_str());

@@ -15,45 +15,49 @@ namespace {
 
 const FakeDesktop desktop(FakeDesktop::Browser::Registered);
 
-class HelpWithBrowser : public HelpButtonTest {};
-
-TEST_F(HelpWithBrowser, StartsTheBrowserOncePerPressWithTheHelpPage) {
-    const fs::path folder = desktop.StartOver();
-    EnterFolderWithHelpPage(folder);
-    for (int press = 1; press <= 3; ++press) {
+class HelpWithBrowser : public HelpButtonTest {
+protected:
+    // Presses Help, which must show no message box, and waits for the launch it makes.
+    void PressHelpAndAwaitLaunch() {
+        const std::size_t before = desktop.Launches().size();
         {
             GTestModalHook noBox(__FILE__, __LINE__, __func__);
             PressHelp();
         }
-        ASSERT_TRUE(PumpUntil([&] { return desktop.Launches().size() == std::size_t(press); }));
+        ASSERT_TRUE(PumpUntil([&] { return desktop.Launches().size() > before; }));
     }
+
+    // Presses Help expecting the message box, and then no launch.
+    void PressHelpExpectingNotFound() {
+        wxTEST_DIALOG(PressHelp(), ExpectHelpNotFound());
+        Pump(300);
+        EXPECT_TRUE(desktop.Launches().empty());
+    }
+};
+
+TEST_F(HelpWithBrowser, StartsTheBrowserOncePerPressWithTheHelpPage) {
+    const fs::path folder = desktop.StartOver();
+    EnterFolderWithHelpPage(folder);
+    PressHelpAndAwaitLaunch();
+    PressHelpAndAwaitLaunch();
     Pump(300);
-    const auto launches = desktop.Launches();
-    ASSERT_EQ(launches.size(), 3u);
-    for (const auto& arguments : launches)
-        EXPECT_EQ(arguments, std::vector<std::string>{(folder / "Velmor.mht").string()});
+    EXPECT_EQ(desktop.Launches(), (std::vector<std::vector<std::string>>(
+                                      2, {(folder / "Velmor.mht").string()})));
 }
 
-TEST_F(HelpWithBrowser, SaysNoBrowserWasFoundWhenTheHelpPageIsMissing) {
-    fs::current_path(desktop.StartOver());
-    wxTEST_DIALOG(PressHelp(), ExpectHelpNotFound());
-    Pump(300);
-    EXPECT_TRUE(desktop.Launches().empty());
-}
-
-TEST_F(HelpWithBrowser, SaysNoBrowserWasFoundWhenTheCurrentDirectoryIsGone) {
+TEST_F(HelpWithBrowser, SaysNoBrowserWasFoundWhenTheHelpPageOrTheCurrentDirectoryIsMissing) {
     const fs::path folder = desktop.StartOver() / "gone";
     fs::create_directory(folder);
+    fs::current_path(folder);
+    PressHelpExpectingNotFound();
     EnterFolderWithHelpPage(folder);
     fs::remove_all(folder);
-    wxTEST_DIALOG(PressHelp(), ExpectHelpNotFound());
-    Pump(300);
-    EXPECT_TRUE(desktop.Launches().empty());
+    PressHelpExpectingNotFound();
 }
 
 // Folder names that a shell, a word splitter or a field-code expander would get wrong, and a
 // path longer than any fixed buffer.
-class HelpInAwkwardFolder : public HelpButtonTest,
+class HelpInAwkwardFolder : public HelpWithBrowser,
                             public testing::WithParamInterface<std::string> {};
 
 TEST_P(HelpInAwkwardFolder, HandsTheExactPathOverAsOneArgumentAndRunsNothingElse) {
@@ -61,15 +65,10 @@ TEST_P(HelpInAwkwardFolder, HandsTheExactPathOverAsOneArgumentAndRunsNothingElse
     const fs::path folder = work / GetParam();
     fs::create_directories(folder);
     EnterFolderWithHelpPage(folder);
-    {
-        GTestModalHook noBox(__FILE__, __LINE__, __func__);
-        PressHelp();
-    }
-    ASSERT_TRUE(PumpUntil([&] { return !desktop.Launches().empty(); }));
+    PressHelpAndAwaitLaunch();
     Pump(300);
-    const auto launches = desktop.Launches();
-    ASSERT_EQ(launches.size(), 1u);
-    EXPECT_EQ(launches[0], std::vector<std::string>{(folder / "Velmor.mht").string()});
+    EXPECT_EQ(desktop.Launches(),
+              std::vector<std::vector<std::string>>{{(folder / "Velmor.mht").string()}});
     for (const auto& entry : fs::recursive_directory_iterator(work))
         EXPECT_NE(entry.path().filename(), "ran") << "a command in the folder name ran";
 }

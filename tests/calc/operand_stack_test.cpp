@@ -1,6 +1,5 @@
 #include "calc/operand_stack.h"
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -18,17 +17,6 @@ protected:
     OperandStack stack_;
     std::vector<std::string> reports_;
 };
-
-TEST_F(OperandStackTest, GivesBackTheLastValueFirstBitForBit) {
-    stack_.Push(1.5);
-    stack_.Push(-0.0);
-    stack_.Push(2.5);
-    EXPECT_EQ(stack_.Pop(), 2.5);
-    EXPECT_TRUE(std::signbit(stack_.Pop()));
-    EXPECT_EQ(stack_.Pop(), 1.5);
-    EXPECT_EQ(stack_.Count(), 0);
-    EXPECT_TRUE(reports_.empty());
-}
 
 TEST_F(OperandStackTest, HoldsAHundredValuesAndReportsAndDropsTheNext) {
     for (int i = 1; i <= 100; ++i) stack_.Push(i);

@@ -1,18 +1,19 @@
 // The gear choices of the main window and the gear-data editor, driven as a user would,
 // each test in a fresh empty current directory.
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 #include <wx/choice.h>
-#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
 
 #include "app/gui_test_support.h"
+#include "app/message_box_expectation.h"
+#include "app/modal_hook.h"
 #include "app/main_dialog.h"
 #include "gear_data/editor_text.h"
 #include "gear_data/gear_file.h"
@@ -24,26 +25,6 @@
 #include "tests/gear_data/scratch_folder.h"
 
 namespace {
-
-// Answers every message box with one button and keeps its text.
-class MessageBoxLog : public wxModalDialogHook {
-public:
-    explicit MessageBoxLog(int answer) : answer_(answer) { Register(); }
-    ~MessageBoxLog() override { Unregister(); }
-    std::vector<std::string> texts;
-
-protected:
-    int Enter(wxDialog* dialog) override {
-        auto* box = dynamic_cast<wxMessageDialog*>(dialog);
-        if (!box) return wxID_NONE;
-        texts.push_back(FromWidgetText(box->GetMessage()));
-        return answer_;
-    }
-    void Exit(wxDialog*) override {}
-
-private:
-    int answer_;
-};
 
 // Runs `act` in the editor's modal run once the editor has opened.
 class EditorSession : public wxModalDialogHook {
@@ -92,6 +73,12 @@ protected:
         dialog_ = std::make_unique<CMainDialog>();
         dialog_->Show();
         Pump(150);
+    }
+    // Writes the default file, opens the main window and gives the file's bytes.
+    std::string OpenWithDefaultFile() {
+        WriteDefaultGearFile();
+        OpenMainWindow();
+        return ReadBytes(text::kGearFileName);
     }
     wxWindow* Control(int id) { return dialog_->FindWindow(id); }
     wxChoice* Combo(int id) { return static_cast<wxChoice*>(Control(id)); }
@@ -152,7 +139,14 @@ TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
     RunEditor([](CSettingsDialog& editor) {
         EXPECT_EQ(Status(editor), text::kGearFileCreated);
         EXPECT_EQ(BoxText(editor), DefaultGearFileText());
-        EXPECT_TRUE(editor.HasFlag(wxRESIZE_BORDER));
+        // Resizable, its controls keeping their place and size.
+        const wxRect box = EditBox(editor)->GetRect();
+        const wxRect save = editor.FindWindow(IDC_EDITOR_SAVE)->GetRect();
+        editor.SetSize(editor.GetSize() + wxSize(120, 80));
+        Pump();
+        EXPECT_EQ(EditBox(editor)->GetRect(), box);
+        EXPECT_EQ(editor.FindWindow(IDC_EDITOR_SAVE)->GetRect(), save);
+
         std::string text = BoxText(editor);
         text.replace(text.find("28-38-48"), 8, "30-39-53");
         SetBoxText(editor, text);
@@ -162,6 +156,7 @@ TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
     EXPECT_EQ(Combo(IDC_CRANKSET)->GetCount(), 0u);  // not before Update
 
     ClickOn(Control(IDC_UPDATE));
+    ClickOn(Control(IDC_UPDATE));  // a second press replaces the choices, adding none
     ASSERT_EQ(Combo(IDC_CRANKSET)->GetCount(), 1u);
     EXPECT_EQ(FromWidgetText(Combo(IDC_CRANKSET)->GetString(0)), "30-39-53");  // no line feed shown
     EXPECT_EQ(Combo(IDC_CASSETTE)->GetCount(), 1u);
@@ -173,75 +168,51 @@ TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
     EXPECT_EQ(wxWindow::FindFocus(), Control(IDC_CADENCE));
 }
 
-TEST_F(GearDataTest, AnsweringNoClosesTheEditorAndLeavesTheFile) {
-    WriteDefaultGearFile();
-    const std::string before = ReadBytes(text::kGearFileName);
-    OpenMainWindow();
+TEST_F(GearDataTest, UpdateWithoutTheFileKeepsTheChoicesItHad) {
+    OpenWithDefaultFile();
+    std::remove(text::kGearFileName);
+    ClickOn(Control(IDC_UPDATE));
+    EXPECT_EQ(Text(IDC_AVG_STATUS), text::kGearFileOpenFailed);
+    EXPECT_EQ(Combo(IDC_TYRE)->GetCount(), 14u);
+    EXPECT_EQ(Text(IDC_CIRCUMFERENCE), "2136");
+}
+
+TEST_F(GearDataTest, AnsweringNoOrTheCloseBoxClosesTheEditorAndLeavesTheFile) {
+    const std::string before = OpenWithDefaultFile();
     RunEditor([](CSettingsDialog& editor) {
         EXPECT_EQ(Status(editor), "");
         SetBoxText(editor, "changed");
         wxTEST_DIALOG(ClickSave(editor), wxExpectModal<wxMessageDialog>(wxID_NO));
     });
-    EXPECT_EQ(ReadBytes(text::kGearFileName), before);
-}
-
-TEST_F(GearDataTest, EscAsksSavesAndCloses) {
-    WriteDefaultGearFile();
-    OpenMainWindow();
-    MessageBoxLog answers(wxID_YES);
     RunEditor([](CSettingsDialog& editor) {
-        SetBoxText(editor, "Fr\n1-2\nfE\n");
-        PressEsc(editor);
-    });
-    EXPECT_EQ(answers.texts, std::vector<std::string>{text::kEditorConfirmSave});
-    EXPECT_EQ(ReadBytes(text::kGearFileName), "Fr\r\n1-2\r\nfE\r\n");
-}
-
-TEST_F(GearDataTest, TheCloseBoxClosesWithoutAskingOrSaving) {
-    WriteDefaultGearFile();
-    const std::string before = ReadBytes(text::kGearFileName);
-    OpenMainWindow();
-    MessageBoxLog answers(wxID_YES);
-    RunEditor([](CSettingsDialog& editor) {
+        GTestModalHook noBox(__FILE__, __LINE__, __func__);
         SetBoxText(editor, "changed");
         editor.Close();
     });
-    EXPECT_TRUE(answers.texts.empty());
     EXPECT_EQ(ReadBytes(text::kGearFileName), before);
 }
 
-TEST_F(GearDataTest, AFailedSaveKeepsTheEditorOpenWithItsMessageEvenAfterEsc) {
-    WriteDefaultGearFile();
-    const std::string before = ReadBytes(text::kGearFileName);
-    OpenMainWindow();
-    MessageBoxLog answers(wxID_YES);
+// A save that fails keeps the editor open with its message and the edits; the next Esc
+// saves and closes.
+TEST_F(GearDataTest, EscAsksSavesAndClosesUnlessTheSaveFails) {
+    const std::string before = OpenWithDefaultFile();
     RunEditor([&](CSettingsDialog& editor) {
-        SetBoxText(editor, "edited");
+        SetBoxText(editor, "Fr\n1-2\nfE\n");
         FailNextTextFileReplaceForTesting();
-        PressEsc(editor);
+        SeenMessageBox question;
+        wxTEST_DIALOG(PressEsc(editor), ExpectMessageBox(wxID_YES, &question));
+        EXPECT_EQ(question.text, text::kEditorConfirmSave);
         EXPECT_TRUE(editor.IsShown());
         EXPECT_EQ(Status(editor), text::kGearFileWriteFailed);
-        EXPECT_EQ(BoxText(editor), "edited");
+        EXPECT_EQ(BoxText(editor), "Fr\n1-2\nfE\n");
         EXPECT_EQ(ReadBytes(text::kGearFileName), before);
-        ClickSave(editor);  // the next try goes through
+        wxTEST_DIALOG(PressEsc(editor), wxExpectModal<wxMessageDialog>(wxID_YES));
     });
-    EXPECT_EQ(answers.texts.size(), 2u);
-    EXPECT_EQ(ReadBytes(text::kGearFileName), "edited");
-}
-
-TEST_F(GearDataTest, PressingUpdateTwiceKeepsExactlyTheCurrentChoices) {
-    WriteDefaultGearFile();
-    OpenMainWindow();
-    ClickOn(Control(IDC_UPDATE));
-    ClickOn(Control(IDC_UPDATE));
-    EXPECT_EQ(Combo(IDC_CRANKSET)->GetCount(), 1u);
-    EXPECT_EQ(Combo(IDC_CASSETTE)->GetCount(), 1u);
-    EXPECT_EQ(Combo(IDC_TYRE)->GetCount(), 14u);
+    EXPECT_EQ(ReadBytes(text::kGearFileName), "Fr\r\n1-2\r\nfE\r\n");
 }
 
 TEST_F(GearDataTest, PickingTheSeventhTyreSetsOnlyTheCircumference) {
-    WriteDefaultGearFile();
-    OpenMainWindow();
+    OpenWithDefaultFile();
     SetTextOf(dialog_.get(), IDC_SPROCKET_FIRST, "11");
     Choose(Combo(IDC_TYRE), 6);
     EXPECT_EQ(Text(IDC_CIRCUMFERENCE), "2130");
@@ -259,8 +230,8 @@ TEST_F(GearDataTest, AFileTooLargeToEditIsRefusedAndLeftAlone) {
     WriteBytes(text::kGearFileName, big);
     OpenMainWindow();
     EXPECT_EQ(Combo(IDC_CRANKSET)->GetCount(), 1u);  // the main window reads it all the same
-    MessageBoxLog answers(wxID_YES);
     RunEditor([](CSettingsDialog& editor) {
+        GTestModalHook noBox(__FILE__, __LINE__, __func__);
         EXPECT_EQ(Status(editor), text::kEditorFileTooLarge);
         EXPECT_EQ(BoxText(editor), "");
         EXPECT_FALSE(EditBox(editor)->IsEditable());
@@ -268,7 +239,6 @@ TEST_F(GearDataTest, AFileTooLargeToEditIsRefusedAndLeftAlone) {
         EXPECT_TRUE(editor.IsShown());
         PressEsc(editor);
     });
-    EXPECT_TRUE(answers.texts.empty());
     EXPECT_EQ(ReadBytes(text::kGearFileName), big);
 }
 
@@ -288,29 +258,15 @@ TEST_F(GearDataTest, AFolderNamedLikeTheFileIsReportedAndKept) {
     std::filesystem::create_directory(text::kGearFileName);
     OpenMainWindow();
     EXPECT_EQ(Text(IDC_AVG_STATUS), text::kGearFileOpenFailed);
-    MessageBoxLog answers(wxID_YES);
     RunEditor([](CSettingsDialog& editor) {
         EXPECT_EQ(Status(editor), text::kGearFileOpenFailed);
         SetBoxText(editor, "Fr");
-        ClickSave(editor);
+        wxTEST_DIALOG(ClickSave(editor), wxExpectModal<wxMessageDialog>(wxID_YES));
         EXPECT_TRUE(editor.IsShown());
         EXPECT_EQ(Status(editor), text::kGearFileWriteFailed);
         editor.Close();
     });
     EXPECT_TRUE(std::filesystem::is_directory(text::kGearFileName));
-}
-
-TEST_F(GearDataTest, TheEditorsControlsKeepTheirPlaceWhenItIsResized) {
-    OpenMainWindow();
-    RunEditor([](CSettingsDialog& editor) {
-        const wxRect box = EditBox(editor)->GetRect();
-        const wxRect save = editor.FindWindow(IDC_EDITOR_SAVE)->GetRect();
-        editor.SetSize(editor.GetSize() + wxSize(120, 80));
-        Pump();
-        EXPECT_EQ(EditBox(editor)->GetRect(), box);
-        EXPECT_EQ(editor.FindWindow(IDC_EDITOR_SAVE)->GetRect(), save);
-        editor.Close();
-    });
 }
 
 }  // namespace

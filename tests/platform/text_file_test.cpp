@@ -33,17 +33,6 @@ TEST(TextFileReader, ReadsCrLfAsOneLineFeedInPiecesOfBoundedSize) {
     EXPECT_EQ(Pieces(std::string(200000, 'x') + "\r\n", TextFileReader::kMaxPiece).size(), 4u);
 }
 
-TEST(TextFileReader, OpensOnlyFiles) {
-    ScratchFolder folder;
-    EXPECT_FALSE(TextFileReader("missing").IsOpen());
-    fs::create_directory("folder");
-    EXPECT_FALSE(TextFileReader("folder").IsOpen());
-    EXPECT_TRUE(FileExists("folder"));
-    std::string text = "x";
-    EXPECT_EQ(ReadTextFile("folder", 100, text), TextReadResult::OpenFailed);
-    EXPECT_EQ(text, "");
-}
-
 TEST(ReadTextFile, RefusesAFileLargerThanItsBound) {
     ScratchFolder folder;
     WriteBytes("f.txt", "12345\r\n");
@@ -82,10 +71,6 @@ TEST(ReplaceTextFile, LeavesTheOldFileWhenWritingFails) {
     EXPECT_EQ(ReadBytes("f.txt"), "old\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
     EXPECT_TRUE(ReplaceTextFile("f.txt", "new"));  // the failure was for one write only
-
-    fs::create_directory("folder");
-    EXPECT_FALSE(ReplaceTextFile("folder", "new"));
-    EXPECT_TRUE(fs::is_directory("folder"));
 }
 
 }  // namespace

@@ -1,51 +1,10 @@
 #include "platform/cp932.h"
 
-#include <cerrno>
-#include <iconv.h>
+#include "platform/cp932_codec.h"
 
 namespace {
 
 constexpr char32_t kEscapeBase = 0xF700;
-
-// One converter each way for the life of the process.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Converts as much of in as it can onto out; returns how many bytes it took.
-    std::size_t Convert(std::string_view in, std::string& out) {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char* src = const_cast<char*>(in.data());
-        std::size_t srcLeft = in.size();
-        char chunk[4096];
-        while (srcLeft > 0) {
-            char* dst = chunk;
-            std::size_t dstLeft = sizeof chunk;
-            const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            out.append(chunk, dst);
-            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) break;
-        }
-        return in.size() - srcLeft;
-    }
-
-private:
-    iconv_t cd_;
-};
-
-Converter& Decoder() {
-    static Converter converter("UTF-8", "CP932");
-    return converter;
-}
-
-Converter& Encoder() {
-    static Converter converter("CP932", "UTF-8");
-    return converter;
-}
 
 void AppendUtf8(char32_t c, std::string& out) {
     if (c < 0x80) {
@@ -94,7 +53,7 @@ std::string Cp932ToUtf8(std::string_view cp932) {
         std::size_t run = 0;
         while (run < cp932.size() && !IsEscapedControl(static_cast<unsigned char>(cp932[run])))
             ++run;
-        const std::size_t taken = Decoder().Convert(cp932.substr(0, run), out);
+        const std::size_t taken = DecodeCp932Run(cp932.substr(0, run), out);
         const std::size_t skip = taken < cp932.size() ? 1 : 0;  // the byte it stopped at
         if (skip) AppendUtf8(kEscapeBase + static_cast<unsigned char>(cp932[taken]), out);
         cp932.remove_prefix(taken + skip);
@@ -106,7 +65,7 @@ std::string Utf8ToCp932(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     while (!utf8.empty()) {
-        const std::size_t taken = Encoder().Convert(utf8, out);
+        const std::size_t taken = EncodeCp932Run(utf8, out);
         utf8.remove_prefix(taken);
         if (utf8.empty()) break;
         char32_t c = 0;

@@ -3,6 +3,7 @@
 #include "app/about_dialog.h"
 #include "platform/app_icon.h"
 #include "platform/dialog_builder.h"
+#include "platform/minimized_icon.h"
 #include "platform/system_menu.h"
 #include "platform/widget_text.h"
 #include "res/dialog_template.h"
@@ -32,6 +33,7 @@ void CMainDialog::OnInitDialog() {
     AppendSystemMenuEntry(*this, text::kAboutMenuEntry, IDM_ABOUTBOX,
                           [this](int nID) { OnSysCommand(nID); });
     SetIcon(AppIcon());
+    UseMinimizedIcon(*this, AppIcon());
     FindWindow(IDC_CADENCE)->SetFocus();
 }
 

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Redraws res/velmor_icon.xpm, the program's icon: 32 x 32, 16 colours.
+# Redraws res/velmor_icon.xpm, the program's icon: 32 x 32, 16 colours, and its
+# Windows copy res/velmor.ico.
 set -eu
 cd "$(dirname "$0")/.."
 font=$(fc-match -f '%{file}' 'IPAGothic')
@@ -9,3 +10,5 @@ convert -size 32x32 xc:white \
   -fill '#0000C0' -pointsize 8 -annotate +0+18 'Ver1.3' \
   -colors 16 +dither xpm:- |
   sed 's/^static .*\[\] = {/static const char* const velmor_icon_xpm[] = {/' > res/velmor_icon.xpm
+# The same picture as icon 128 of the Windows build.
+convert res/velmor_icon.xpm res/velmor.ico

@@ -138,7 +138,9 @@ void CreateDialogFromTemplate(wxDialog& dialog, wxWindow* parent, const DialogTe
                   style);
 
     wxFont font(wxFontInfo(t.pointSize).FaceName(InstalledFace(t.fontFace)));
-    dialog.SetFont(font);
+    // The controls take the font from the window through the toolkit's style cascade;
+    // giving each its own copy costs a style provider per control at start-up.
+    dialog.SetOwnFont(font);
     const DialogUnits du(dialog);
     for (const ControlTemplate& control : t.controls) CreateControl(dialog, du, control);
     dialog.SetClientSize(du.X(t.cx), du.Y(t.cy));

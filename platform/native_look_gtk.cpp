@@ -12,6 +12,29 @@ combobox button, combobox entry { min-height: 0; padding-top: 0; padding-bottom:
 checkbutton { min-height: 0; padding: 0; }
 )";
 
+// Breaks text into lines at spaces as the platform's own static texts do, which the
+// templates' labels count on: a run of spaces that does not fit behind a word becomes a
+// line of its own ("1速       2速" in a narrow box gives 1速, a blank line, 2速).
+wxString BreakAtSpaces(const wxString& text, int width, const wxWindow& measure) {
+    wxString result;
+    wxString line;
+    size_t i = 0;
+    while (i < text.length()) {
+        const bool spaces = text[i] == ' ';
+        size_t end = i;
+        while (end < text.length() && (text[end] == ' ') == spaces) ++end;
+        const wxString token = text.substr(i, end - i);
+        i = end;
+        if (line.empty() || measure.GetTextExtent(line + token).x <= width) {
+            line += token;
+            continue;
+        }
+        result += line + '\n';
+        line = token;
+    }
+    return result + line;
+}
+
 }  // namespace
 
 void UseCompactControls() {
@@ -30,7 +53,13 @@ void UseCompactControls() {
 void WrapLabelText(wxStaticText* label) {
     GtkLabel* gtkLabel = GTK_LABEL(label->GetHandle());
     gtk_label_set_line_wrap(gtkLabel, TRUE);
-    gtk_label_set_line_wrap_mode(gtkLabel, PANGO_WRAP_WORD);
+    gtk_label_set_line_wrap_mode(gtkLabel, PANGO_WRAP_WORD_CHAR);
     gtk_label_set_xalign(gtkLabel, 0.0f);
     gtk_label_set_yalign(gtkLabel, 0.0f);
+    // Only what is drawn changes; the control's text stays as the template has it.
+    const wxString text = label->GetLabel();
+    if (text.find("  ") != wxString::npos) {
+        const wxString lines = BreakAtSpaces(text, label->GetSize().x, *label->GetParent());
+        gtk_label_set_text(gtkLabel, lines.utf8_str());
+    }
 }

@@ -13,22 +13,25 @@ namespace {
 
 struct Entry {
     int command;
+    int menuId;  // menu item ids must stay below 0x7FFF, system commands do not
     const char* text;
 };
 // The platform's own entries, then the program's.
 constexpr Entry kStandardEntries[] = {
-    {syscmd::kMinimize, "最小化(&N)"},
-    {syscmd::kClose, "閉じる(&C)\tAlt+F4"},
+    {syscmd::kMinimize, wxID_ICONIZE_FRAME, "最小化(&N)"},
+    {syscmd::kClose, wxID_CLOSE_FRAME, "閉じる(&C)\tAlt+F4"},
 };
 
 void ShowSystemMenu(wxDialog& window, const wxString& entryText, int command,
                     const SystemCommandHandler& onCommand, wxPoint at) {
     wxMenu menu;
-    for (const Entry& entry : kStandardEntries) menu.Append(entry.command, ToWidgetText(entry.text));
+    for (const Entry& entry : kStandardEntries) menu.Append(entry.menuId, ToWidgetText(entry.text));
     menu.AppendSeparator();
     menu.Append(command, entryText);
     const int chosen = window.GetPopupMenuSelectionFromUser(menu, at);
-    if (chosen != wxID_NONE) onCommand(chosen);
+    for (const Entry& entry : kStandardEntries)
+        if (chosen == entry.menuId) return onCommand(entry.command);
+    if (chosen == command) onCommand(command);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ LRESULT CALLBACK FilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         g_passing = nullptr;
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
-    // A copy: a filter may add another one while it runs.
+    // A copy: a filter may add another one, or the window may be destroyed, while it runs.
     const std::vector<MessageFilter> list = filters->list;
     for (auto it = list.rbegin(); it != list.rend(); ++it) {
         LRESULT result = 0;

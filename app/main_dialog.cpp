@@ -1,8 +1,10 @@
 #include "app/main_dialog.h"
 
 #include "app/about_dialog.h"
+#include "calc/operand_stack.h"
 #include "platform/app_icon.h"
 #include "platform/dialog_builder.h"
+#include "platform/message_box.h"
 #include "platform/minimized_icon.h"
 #include "platform/system_menu.h"
 #include "platform/widget_text.h"
@@ -16,12 +18,21 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     EVT_CHAR_HOOK(CMainDialog::OnCharHook)
     EVT_BUTTON(IDC_CALCULATE, CMainDialog::OnCalculate)
     // Gear choices.
+    EVT_CHOICE(IDC_CRANKSET, CMainDialog::OnSelChangeCrankset)
+    EVT_CHOICE(IDC_CASSETTE, CMainDialog::OnSelChangeCassette)
+    EVT_CHOICE(IDC_TYRE, CMainDialog::OnSelChangeTyre)
 
     // Clear buttons of the side calculators.
+    EVT_BUTTON(IDC_AVG_CLEAR, CMainDialog::OnClearAverageSpeed)
+    EVT_BUTTON(IDC_GRAD_CLEAR, CMainDialog::OnClearGradient)
+    EVT_BUTTON(IDC_ENERGY_CLEAR, CMainDialog::OnClearEnergy)
 
     // Gear-data editor and Update.
+    EVT_BUTTON(IDC_CHANGE_VALUES, CMainDialog::OnChangeValues)
+    EVT_BUTTON(IDC_UPDATE, CMainDialog::OnUpdate)
 
     // Help.
+    EVT_BUTTON(IDC_HELP, CMainDialog::OnHelp)
 wxEND_EVENT_TABLE()
 
 CMainDialog::CMainDialog() {
@@ -30,11 +41,14 @@ CMainDialog::CMainDialog() {
 }
 
 void CMainDialog::OnInitDialog() {
+    // The side calculators' stack tells of an overflow or underflow in a box over this window.
+    OperandStack::Instance().SetReporter(
+        [](std::string_view message) { ShowMessageBox(message, msgbox::kOk); });
     AppendSystemMenuEntry(*this, text::kAboutMenuEntry, IDM_ABOUTBOX,
                           [this](int nID) { OnSysCommand(nID); });
     SetIcon(AppIcon());
     UseMinimizedIcon(*this, AppIcon());
-    FindWindow(IDC_CADENCE)->SetFocus();
+    LoadGearData();
 }
 
 void CMainDialog::OnSysCommand(int nID) {

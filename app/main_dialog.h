@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -20,10 +21,17 @@ public:
     void CalcSpeedTable();
 
     // Gear data.
+    int ReadGearFile();
+    void LoadGearData();
 
     // Side calculators.
+    void CalcAverageSpeed();
+    void CalcGradient();
+    void CalcEnergy();
 
     // Help.
+    void ShowHelpFile();
+    void OnHelp(wxCommandEvent& event);  // the Help button, handed on to ShowHelpFile
 
     // The system command nID, from the window's system menu.
     void OnSysCommand(int nID);
@@ -34,8 +42,18 @@ private:
     void OnCalculate(wxCommandEvent& event);
 
     // Handlers of the gear choices and buttons.
+    void OnSelChangeCrankset(wxCommandEvent& event);
+    void OnSelChangeCassette(wxCommandEvent& event);
+    void OnSelChangeTyre(wxCommandEvent& event);
+    void OnChangeValues(wxCommandEvent& event);
+    void OnUpdate(wxCommandEvent& event);
+    // Sets the texts of the boxes firstId, firstId + 1, ...
+    void SetItemTexts(int firstId, std::span<const std::string_view> texts);
 
     // Handlers of the side calculators' Clear buttons.
+    void OnClearAverageSpeed(wxCommandEvent& event);
+    void OnClearGradient(wxCommandEvent& event);
+    void OnClearEnergy(wxCommandEvent& event);
 
     // A control's text, as at most maxBytes bytes; and setting it.
     std::string GetItemText(int id, std::size_t maxBytes) const;

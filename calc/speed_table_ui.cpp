@@ -12,7 +12,10 @@ constexpr std::size_t kGearInputBytes = 18;
 void CMainDialog::OnCalculate(wxCommandEvent&) {
     ReadGearInputs();
     CalcSpeedTable();
+    CalcAverageSpeed();
     if (m_gearInputs.cadence == 0) SetItemText(IDC_AVG_STATUS, text::kCadenceMissing);
+    CalcGradient();
+    CalcEnergy();
 }
 
 void CMainDialog::ReadGearInputs() {

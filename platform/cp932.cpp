@@ -1,5 +1,7 @@
 #include "platform/cp932.h"
 
+#include <algorithm>
+
 #include "platform/cp932_codec.h"
 
 namespace {
@@ -44,19 +46,35 @@ std::size_t DecodeUtf8(std::string_view s, char32_t& c) {
     return n;
 }
 
+// Where the next escape (U+F700 to U+F7FF, UTF-8 EF 9C 80 to EF 9F BF) begins, at or after
+// pos; the text's size when there is none.
+std::size_t FindEscape(std::string_view utf8, std::size_t pos) {
+    for (;; ++pos) {
+        pos = utf8.find('\xEF', pos);
+        if (pos == std::string_view::npos || pos + 1 >= utf8.size()) return utf8.size();
+        const auto next = static_cast<unsigned char>(utf8[pos + 1]);
+        if (next >= 0x9C && next <= 0x9F) return pos;
+    }
+}
+
 }  // namespace
 
 std::string Cp932ToUtf8(std::string_view cp932) {
     std::string out;
     out.reserve(cp932.size() + cp932.size() / 2);
-    while (!cp932.empty()) {
-        std::size_t run = 0;
-        while (run < cp932.size() && !IsEscapedControl(static_cast<unsigned char>(cp932[run])))
-            ++run;
-        const std::size_t taken = DecodeCp932Run(cp932.substr(0, run), out);
-        const std::size_t skip = taken < cp932.size() ? 1 : 0;  // the byte it stopped at
-        if (skip) AppendUtf8(kEscapeBase + static_cast<unsigned char>(cp932[taken]), out);
-        cp932.remove_prefix(taken + skip);
+    // The next control byte is looked for once, not again behind every undecodable byte,
+    // so that text full of those still converts in linear time.
+    std::size_t pos = 0;
+    std::size_t control = 0;
+    while (pos < cp932.size()) {
+        control = std::max(control, pos);
+        while (control < cp932.size() && !IsEscapedControl(static_cast<unsigned char>(cp932[control])))
+            ++control;
+        pos += DecodeCp932Run(cp932.substr(pos, control - pos), out);
+        if (pos < cp932.size()) {  // the byte it stopped at
+            AppendUtf8(kEscapeBase + static_cast<unsigned char>(cp932[pos]), out);
+            ++pos;
+        }
     }
     return out;
 }
@@ -64,12 +82,16 @@ std::string Cp932ToUtf8(std::string_view cp932) {
 std::string Utf8ToCp932(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    while (!utf8.empty()) {
-        const std::size_t taken = EncodeCp932Run(utf8, out);
-        utf8.remove_prefix(taken);
-        if (utf8.empty()) break;
+    // Escapes are turned back here rather than where the converter stops at them: each stop
+    // costs the converter a restart.
+    std::size_t pos = 0;
+    std::size_t escape = FindEscape(utf8, 0);
+    while (pos < utf8.size()) {
+        if (escape < pos) escape = FindEscape(utf8, pos);
+        pos += EncodeCp932Run(utf8.substr(pos, escape - pos), out);
+        if (pos >= utf8.size()) break;
         char32_t c = 0;
-        utf8.remove_prefix(DecodeUtf8(utf8, c));
+        pos += DecodeUtf8(utf8.substr(pos), c);
         out += c >= kEscapeBase && c < kEscapeBase + 0x100 ? static_cast<char>(c - kEscapeBase) : '?';
     }
     return out;

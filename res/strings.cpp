@@ -6,12 +6,15 @@ namespace text {
 const char kAboutMenuEntry[] = "Velmor のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kCadenceMissing[] = "Velmor へ回転数を入れます。";
 const char kHelpNotFound[] = "ブラウザが見つかりません";
+const char kHelpFileName[] = "Velmor.mht";
 const char kGearFileName[] = "Velmor.ini";
 const char kGearFileOpenFailed[] = "Velmor.iniファイルのオープンができません。";
 const char kGearFileWriteFailed[] = "書き込みファイルをオープンできません。";
 const char kGearFileCreated[] = "Velmor.iniがないので作成します。";
 const char kEditorSaving[] = "設定の保存・終了ボタンをクリックします。";
 const char kEditorConfirmSave[] = "データを更新します。";
+const char kEditorFileTooLarge[] = "Velmor.iniが大きすぎるので編集・保存できません。";
+const char kEditorFileUnreadable[] = "Velmor.iniを読み込めないので編集・保存できません。";
 const char kStackFull[] = "error: stack full";
 const char kStackEmpty[] = "error: stack empty";
 const char kEnterTwoValues[] = "2ヶ所に数字を入れてEnter";
@@ -27,5 +30,7 @@ const char kEnergyClimbHint[] = "坂があるときは重量、標高、勾配�
 const char kEnergyNeedDistance[] = "距離と速度を決めてください。";
 const char kEnergyClimbIncomplete[] = "坂があるときは重量、標高、勾配を記入する";
 const char kEnergySummitHint[] = "ゴールが頂上のときは下り坂分＋αが必要";
+const char kNumbersTooLarge[] = "数字が大きすぎます。";
+const char kGradHeightNotBelowLength[] = "標高を坂の距離より小さくしてください。";
 
 }  // namespace text

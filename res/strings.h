@@ -9,6 +9,7 @@ extern const char kAboutMenuEntry[];  // string 101
 // Main window and About box.
 extern const char kCadenceMissing[];
 extern const char kHelpNotFound[];
+extern const char kHelpFileName[];
 
 // Gear-data file and editor.
 extern const char kGearFileName[];
@@ -17,6 +18,8 @@ extern const char kGearFileWriteFailed[];
 extern const char kGearFileCreated[];
 extern const char kEditorSaving[];
 extern const char kEditorConfirmSave[];
+extern const char kEditorFileTooLarge[];
+extern const char kEditorFileUnreadable[];
 
 // Operand stack.
 extern const char kStackFull[];
@@ -36,5 +39,7 @@ extern const char kEnergyClimbHint[];
 extern const char kEnergyNeedDistance[];
 extern const char kEnergyClimbIncomplete[];
 extern const char kEnergySummitHint[];
+extern const char kNumbersTooLarge[];
+extern const char kGradHeightNotBelowLength[];
 
 }  // namespace text

@@ -8,10 +8,6 @@ trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work"
 "$top/build/Velmor" &
 pid=$!
-for _ in $(seq 50); do
-  xwininfo -root -tree | grep -q 'Velmor Ver1.3' && break
-  sleep 0.1
-done
+id=$("$top/tools/wait-for-window.sh" 'Velmor Ver1.3')
 sleep 1
-id=$(xwininfo -root -tree | grep 'Velmor Ver1.3' | awk '{print $1}' | head -n 1)
 import -window "$id" "$top/doc/main-window.png"

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Sets up, builds and starts Velmor in the current directory, where it keeps Velmor.ini
-# and looks for Velmor.mht.
+# Sets up and builds Velmor, installs it into build/stage and starts it with its launcher,
+# as the installed program starts: in ~/Velmor, where it keeps Velmor.ini and finds its
+# help page Velmor.mht.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
@@ -10,4 +11,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 "$top/tools/build.sh" >/dev/null
-exec "$top/build/Velmor"
+cmake --install "$top/build" --prefix "$top/build/stage" >/dev/null
+exec "$top/build/stage/bin/velmor"

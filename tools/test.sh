@@ -5,3 +5,4 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/build.sh"
 cd "$top/build"
 xvfb-run -a ctest --output-on-failure
+"$top/tools/test-package.sh"

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/stopwatch.h>
 #include <wx/toplevel.h>
@@ -11,6 +13,7 @@
 #include <wx/utils.h>
 #include <wx/window.h>
 
+#include "app/main_dialog.h"
 #include "platform/widget_text.h"
 
 // Lets the toolkit handle what is pending, for about ms milliseconds.
@@ -67,3 +70,20 @@ inline void PressKey(int key, int modifiers = wxMOD_NONE) {
     sim.Char(key, modifiers);
     Pump();
 }
+
+// The main window, shown for the length of one test.
+class MainDialogFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        dialog_ = std::make_unique<CMainDialog>();
+        dialog_->Show();
+        Pump(150);
+    }
+    void TearDown() override {
+        dialog_->Destroy();
+        dialog_.release();
+        Pump();
+    }
+
+    std::unique_ptr<CMainDialog> dialog_;
+};

@@ -20,18 +20,8 @@
 
 namespace {
 
-class MainDialogTest : public testing::Test {
+class MainDialogTest : public MainDialogFixture {
 protected:
-    void SetUp() override {
-        dialog_ = std::make_unique<CMainDialog>();
-        dialog_->Show();
-        Pump(150);
-    }
-    void TearDown() override {
-        dialog_->Destroy();
-        dialog_.release();
-        Pump();
-    }
     wxWindow* Control(int id) { return dialog_->FindWindow(id); }
 
     void FillWorkedExample() {
@@ -46,8 +36,6 @@ protected:
     std::string Cell(int row, int column) {
         return TextOf(dialog_.get(), IDC_CELL_FIRST + 10 * (row - 1) + (column - 1));
     }
-
-    std::unique_ptr<CMainDialog> dialog_;
 };
 
 bool HasKind(wxWindow* window, ControlKind kind) {

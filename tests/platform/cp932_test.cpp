@@ -32,6 +32,7 @@ TEST(Cp932, EncodesEscapesBackAndMarksWhatItLacks) {
         {U8(u8"a€b😀"), "a?b?"},
         {"\xFF" "a", "?a"},  // not UTF-8
         {U8(u8"≒"), "\x81\xE0"},  // one byte form of two
+        {U8(u8"€\uF780€x\uF7FF"), "?\x80?x\xFF"},
     };
     for (const auto& [utf8, cp932] : cases) EXPECT_EQ(Utf8ToCp932(utf8), cp932) << utf8;
 }

@@ -1,0 +1,47 @@
+#include "gear_data/gear_file.h"
+
+#include <array>
+
+#include "platform/text_file.h"
+#include "res/strings.h"
+
+namespace {
+
+struct SectionMarkers {
+    char open[3];
+    char close[3];
+};
+
+// Crankset, cassette and tyre, in the order in which a line is stored into their lists.
+constexpr std::array<SectionMarkers, 3> kSections = {{{"Fr", "fE"}, {"Ca", "cE"}, {"Ti", "tE"}}};
+
+// A line is classified by its first two bytes alone (compared inline: this runs for
+// every line of the file).
+bool Begins(std::string_view piece, const char (&marker)[3]) {
+    return piece.size() >= 2 && piece[0] == marker[0] && piece[1] == marker[1];
+}
+
+}  // namespace
+
+void ReadGearSections(TextFileReader& file, GearList& crankset, GearList& cassette,
+                      GearList& tyre) {
+    const std::array<GearList*, 3> lists = {&crankset, &cassette, &tyre};
+    std::array<bool, 3> open = {};
+    for (GearList* list : lists) list->count = 0;
+
+    for (std::string_view piece; !(piece = file.ReadPiece(kEntryMaxBytes)).empty();) {
+        if (Begins(piece, "//")) continue;
+        for (std::size_t s = 0; s < kSections.size(); ++s) {
+            if (Begins(piece, kSections[s].open)) open[s] = true;
+            if (Begins(piece, kSections[s].close)) open[s] = false;
+        }
+        for (std::size_t s = 0; s < lists.size(); ++s)
+            if (open[s]) lists[s]->Append(piece);
+    }
+}
+
+std::string_view WriteDefaultGearFile() {
+    if (!ReplaceTextFile(text::kGearFileName, DefaultGearFileText()))
+        return text::kGearFileWriteFailed;
+    return text::kGearFileCreated;
+}

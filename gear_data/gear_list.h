@@ -1,0 +1,41 @@
+// A gear list (the lines of one section of the gear-data file) and the fields of one of
+// its entries, in the fixed sizes of the gear-data model.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+inline constexpr int kGearListCapacity = 100;       // the title line and 99 choices
+inline constexpr std::size_t kEntryMaxBytes = 99;
+inline constexpr std::size_t kFieldMaxBytes = 9;
+
+struct GearList {
+    // Zero-terminated lines, each with the line feed that ended it.
+    std::array<std::array<char, kEntryMaxBytes + 1>, kGearListCapacity> entries{};
+    int count = 0;
+
+    // Entry index (0 is the title line), or an empty one when the list has no such entry.
+    std::string_view Entry(int index) const;
+    // Stores a line as entry `count`; a full list takes no more.
+    void Append(std::string_view line);
+};
+
+using FieldSlot = std::array<char, kFieldMaxBytes + 1>;
+
+template <std::size_t N>
+struct EntryFields {
+    std::array<FieldSlot, N> slots{};
+
+    std::array<std::string_view, N> Texts() const {
+        std::array<std::string_view, N> texts;
+        for (std::size_t i = 0; i < N; ++i) texts[i] = slots[i].data();
+        return texts;
+    }
+};
+
+// Splits an entry at each "-" into the slots, a field into each, cut to 9 bytes; fields
+// beyond the last slot are dropped. Every slot that a field reaches starts empty; the
+// others are emptied only when emptyOthers is set.
+void SplitEntry(std::string_view entry, std::span<FieldSlot> slots, bool emptyOthers);

@@ -1,0 +1,81 @@
+#include "gear_data/settings_dialog.h"
+
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "gear_data/gear_file.h"
+#include "platform/dialog_builder.h"
+#include "platform/message_box.h"
+#include "platform/text_file.h"
+#include "platform/widget_text.h"
+#include "res/dialog_template.h"
+#include "res/resource_ids.h"
+#include "res/strings.h"
+
+wxBEGIN_EVENT_TABLE(CSettingsDialog, wxDialog)
+    EVT_CHAR_HOOK(CSettingsDialog::OnCharHook)
+    EVT_BUTTON(IDC_EDITOR_SAVE, CSettingsDialog::OnSave)
+wxEND_EVENT_TABLE()
+
+CSettingsDialog::CSettingsDialog(wxWindow* owner) {
+    CreateDialogFromTemplate(*this, owner, SettingsDialogTemplate());
+    OnInitDialog();
+}
+
+void CSettingsDialog::OnInitDialog() {
+    m_status = static_cast<wxStaticText*>(FindWindow(IDC_EDITOR_STATUS));
+    m_edit = static_cast<wxTextCtrl*>(FindWindow(IDC_EDITOR_TEXT));
+    LoadEditorText();
+    m_edit->SetFocus();
+}
+
+void CSettingsDialog::LoadEditorText() {
+    if (!FileExists(text::kGearFileName)) SetStatus(WriteDefaultGearFile());
+    switch (m_file.Load()) {
+    case EditorLoad::Loaded:
+        m_edit->ChangeValue(ToWidgetText(m_file.TakeText()));
+        break;
+    case EditorLoad::OpenFailed:
+        SetStatus(text::kGearFileOpenFailed);
+        break;
+    case EditorLoad::TooLarge:
+        SetStatus(text::kEditorFileTooLarge);
+        break;
+    case EditorLoad::ReadFailed:
+        SetStatus(text::kEditorFileUnreadable);
+        break;
+    }
+    m_edit->SetEditable(m_file.Editable());
+}
+
+bool CSettingsDialog::Save() {
+    if (!m_file.Editable()) return false;  // the status line already says why
+    SetStatus(text::kEditorSaving);
+    if (FileExists(text::kGearFileName) &&
+        ShowMessageBox(text::kEditorConfirmSave, msgbox::kYesNo | msgbox::kIconQuestion) ==
+            msgbox::kIdNo)
+        return true;
+    if (!m_file.Save(FromWidgetText(m_edit->GetValue()))) {
+        SetStatus(text::kGearFileWriteFailed);
+        return false;
+    }
+    return true;
+}
+
+void CSettingsDialog::SaveAndClose() {
+    if (Save()) EndModal(wxID_CANCEL);
+}
+
+void CSettingsDialog::OnSave(wxCommandEvent&) { SaveAndClose(); }
+
+// Esc saves and closes as the button does, but a text that cannot be saved stays on screen
+// with its message. A file the editor refused has nothing to lose, so Esc closes it.
+void CSettingsDialog::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() != WXK_ESCAPE) {
+        event.Skip();
+        return;
+    }
+    if (Save() || !m_file.Editable()) EndModal(wxID_CANCEL);
+}
+
+void CSettingsDialog::SetStatus(std::string_view text) { SetControlText(m_status, text); }

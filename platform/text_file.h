@@ -1,0 +1,61 @@
+// Files in text mode, as the program keeps them: opened by bare name (so in the current
+// directory), a CR LF pair read as one line feed and each line feed written as CR LF.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Whether a file or folder of that name exists.
+bool FileExists(const char* name);
+
+// Reads a regular file piece by piece through a fixed buffer, so memory stays bounded
+// whatever the file's size.
+class TextFileReader {
+public:
+    explicit TextFileReader(const char* name);
+    ~TextFileReader();
+    TextFileReader(const TextFileReader&) = delete;
+    TextFileReader& operator=(const TextFileReader&) = delete;
+
+    bool IsOpen() const { return fd_ >= 0; }
+    // The file's size in bytes as stored (CR LF counted as two).
+    std::size_t StoredSize() const { return storedSize_; }
+
+    // The next piece: the bytes up to and including the next line feed, at most maxBytes
+    // (1 to kMaxPiece) of them. Empty at the end of the file, and after a read error
+    // (Failed() then tells). Valid until the next call.
+    std::string_view ReadPiece(std::size_t maxBytes);
+    bool Failed() const { return failed_; }
+
+    static constexpr std::size_t kMaxPiece = 1 << 16;
+
+private:
+    // Makes at least `want` bytes available unless the file ends first.
+    void Fill(std::size_t want);
+
+    int fd_ = -1;
+    std::size_t storedSize_ = 0;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool atEnd_ = false;
+    bool failed_ = false;
+};
+
+enum class TextReadResult { Read, OpenFailed, TooLarge, ReadFailed };
+
+// Reads the whole file into text, refusing one larger than maxBytes as stored.
+TextReadResult ReadTextFile(const char* name, std::size_t maxBytes, std::string& text);
+
+// Replaces the file's content with text, never leaving it half written: the text goes to
+// a new file in the same folder, which is flushed to disk and then renamed over the old
+// one, with the old file's permissions. A symbolic link keeps pointing at the file it
+// names, which is the file replaced. Returns false when anything failed, the old file
+// then being as it was.
+bool ReplaceTextFile(const char* name, std::string_view text);
+
+// Tests run as root, where permissions do not stop a write: this makes the next
+// ReplaceTextFile fail after its new file was written, as a full disk would.
+void FailNextTextFileReplaceForTesting();

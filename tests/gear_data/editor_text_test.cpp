@@ -1,0 +1,126 @@
+#include "gear_data/editor_text.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "gear_data/gear_file.h"
+#include "platform/cp932.h"
+#include "platform/text_file.h"
+#include "res/strings.h"
+#include "tests/gear_data/scratch_folder.h"
+
+namespace {
+
+// What the edit box hands back for a text it was given unchanged.
+std::string ThroughTheBox(const std::string& cp932) { return Utf8ToCp932(Cp932ToUtf8(cp932)); }
+
+// Loads the file, puts its text through the box, edited by `edit`, and saves it.
+std::string LoadAndSave(const std::string& file,
+                        const std::function<std::string(std::string)>& edit = {}) {
+    WriteBytes(text::kGearFileName, file);
+    EditorText editor;
+    EXPECT_EQ(editor.Load(), EditorLoad::Loaded);
+    std::string box = ThroughTheBox(editor.TakeText());
+    if (edit) box = edit(box);
+    EXPECT_TRUE(editor.Save(box));
+    return ReadBytes(text::kGearFileName);
+}
+
+TEST(EditorText, ShowsTheLinesWithoutTheLastLineBreak) {
+    ScratchFolder folder;
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"a\r\nb", "a\nb"},
+        {"a\r\nb\r\n", "a\nb"},
+        {"a\r\n\r\n", "a\n"},
+        {"\r\n", ""},
+    };
+    for (const auto& [file, shown] : cases) {
+        WriteBytes(text::kGearFileName, file);
+        EditorText editor;
+        EXPECT_EQ(editor.Load(), EditorLoad::Loaded);
+        EXPECT_EQ(editor.TakeText(), shown) << file;
+    }
+}
+
+TEST(EditorText, SavesUnchangedTextBackByteForByte) {
+    ScratchFolder folder;
+    const std::string longLine(5000, '9');
+    std::string manyLines;
+    for (int i = 0; i < 250; ++i) manyLines += std::to_string(i) + "-1\r\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"Fr\r\n28-38-48\r\nfEnd", "Fr\r\n28-38-48\r\nfEnd"},
+        {"a\r\nb\r\n", "a\r\nb"},  // the last line break is not kept
+        {"a\r\n\r\n", "a\r\n"},
+        {"Fr\r\n" + longLine + "\r\nfE", "Fr\r\n" + longLine + "\r\nfE"},
+        {manyLines + "end", manyLines + "end"},
+        {std::string("nul\0byte\r\n", 10), std::string("nul\0byte", 8)},
+        {"lone\rCR\r\nx", "lone\rCR\r\nx"},
+        {"\x80 \xA0 \xFD\xFE\xFF\r\nlead at end\x82\r\n\x82", "\x80 \xA0 \xFD\xFE\xFF\r\nlead at end\x82\r\n\x82"},
+        {"utf-8 \xE3\x82\xBF\xE3\x82\xA4\xE3\x83\xA4\r\nx", "utf-8 \xE3\x82\xBF\xE3\x82\xA4\xE3\x83\xA4\r\nx"},
+        {"\xFA\x5C\r\n\xED\x40\r\n\xFA\x5C\r\n\xED\x40", "\xFA\x5C\r\n\xED\x40\r\n\xFA\x5C\r\n\xED\x40"},
+        {"\x81\xE0\x87\x90\r\n\x87\x90", "\x81\xE0\x87\x90\r\n\x87\x90"},
+    };
+    for (const auto& [file, saved] : cases) EXPECT_EQ(LoadAndSave(file), saved) << file;
+}
+
+TEST(EditorText, TheBoxCannotGiveBackEveryByteByItself) {
+    // Without the kept bytes, these lines would change on saving.
+    EXPECT_NE(ThroughTheBox("\xED\x40"), "\xED\x40");
+    EXPECT_NE(ThroughTheBox("\x87\x90"), "\x87\x90");
+}
+
+TEST(EditorText, EditedLinesAreWrittenAsTheBoxHasThemAndTheRestKeepTheirBytes) {
+    ScratchFolder folder;
+    const std::string saved = LoadAndSave("\xED\x40\r\nFr\r\n\xED\x40-1", [](std::string box) {
+        return box.replace(box.find("Fr"), 2, "Ca") + "\n" + ThroughTheBox("\xED\x40");
+    });
+    EXPECT_EQ(saved, "\xED\x40\r\nCa\r\n\xED\x40-1\r\n" + ThroughTheBox("\xED\x40"));
+}
+
+TEST(EditorText, ALineBreakAtTheEndOfTheBoxEndsTheFileWithCrLf) {
+    ScratchFolder folder;
+    EXPECT_EQ(LoadAndSave("a\r\nb", [](std::string box) { return box + "\n"; }), "a\r\nb\r\n");
+}
+
+TEST(EditorText, TheDefaultFileComesBackWhole) {
+    ScratchFolder folder;
+    WriteDefaultGearFile();
+    const std::string file = ReadBytes(text::kGearFileName);
+    EXPECT_EQ(LoadAndSave(file), file);
+}
+
+TEST(EditorText, RefusesAFileTooLargeAndNeverWritesOverIt) {
+    ScratchFolder folder;
+    const std::string big(kEditorMaxFileBytes + 1, 'x');
+    WriteBytes(text::kGearFileName, big);
+    EditorText editor;
+    EXPECT_EQ(editor.Load(), EditorLoad::TooLarge);
+    EXPECT_EQ(editor.TakeText(), "");
+    EXPECT_FALSE(editor.Editable());
+    EXPECT_FALSE(editor.Save(""));
+    EXPECT_EQ(ReadBytes(text::kGearFileName), big);
+}
+
+TEST(EditorText, AFileThatCannotBeOpenedLeavesTheEditorUsable) {
+    ScratchFolder folder;
+    EditorText editor;
+    EXPECT_EQ(editor.Load(), EditorLoad::OpenFailed);
+    EXPECT_TRUE(editor.Editable());
+    EXPECT_TRUE(editor.Save("Fr\n1"));
+    EXPECT_EQ(ReadBytes(text::kGearFileName), "Fr\r\n1");
+}
+
+TEST(EditorText, AFailedSaveLeavesTheOldFile) {
+    ScratchFolder folder;
+    WriteBytes(text::kGearFileName, "old\r\n");
+    EditorText editor;
+    editor.Load();
+    FailNextTextFileReplaceForTesting();
+    EXPECT_FALSE(editor.Save("new"));
+    EXPECT_EQ(ReadBytes(text::kGearFileName), "old\r\n");
+}
+
+}  // namespace

@@ -1,12 +1,7 @@
-# The Windows zip (cpack -G ZIP): Velmor.exe, the help page when there is one, a read-me.
+# The Windows zip (cpack -G ZIP): Velmor.exe, the help page Velmor.mht and a read-me.
 install(TARGETS Velmor RUNTIME DESTINATION .)
 install(FILES ${CMAKE_SOURCE_DIR}/res/readme-windows.txt DESTINATION . RENAME README.txt)
-foreach(help IN ITEMS ${CMAKE_SOURCE_DIR}/res/Velmor.mht ${CMAKE_SOURCE_DIR}/doc/Velmor.mht)
-  if(EXISTS ${help})
-    install(FILES ${help} DESTINATION .)
-    break()
-  endif()
-endforeach()
+install(FILES ${VELMOR_HELP_FILE} DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Velmor)

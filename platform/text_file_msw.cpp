@@ -58,8 +58,12 @@ bool Replace(const char* name, std::string_view bytes, bool failBeforeRename) {
     const bool hadFile = attributes != INVALID_FILE_ATTRIBUTES;
     if (hadFile && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
 
+    // Full paths: ReplaceFile does not take relative ones everywhere (wine).
+    char path[MAX_PATH];
+    const DWORD length = GetFullPathNameA(name, MAX_PATH, path, nullptr);
+    if (length == 0 || length >= MAX_PATH) return false;
     char temp[MAX_PATH];
-    if (GetTempFileNameA(FolderOf(name).c_str(), "vel", 0, temp) == 0) return false;
+    if (GetTempFileNameA(FolderOf(path).c_str(), "vel", 0, temp) == 0) return false;
     const HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     bool ok = file != INVALID_HANDLE_VALUE;
@@ -68,10 +72,10 @@ bool Replace(const char* name, std::string_view bytes, bool failBeforeRename) {
     if (file != INVALID_HANDLE_VALUE) ok = CloseHandle(file) && ok;
     if (failBeforeRename) ok = false;
     // ReplaceFile keeps the old file's attributes and security, as the Linux build keeps
-    // its permissions.
-    ok = ok && (hadFile ? ReplaceFileA(name, temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                       nullptr, nullptr)
-                        : MoveFileExA(temp, name, MOVEFILE_WRITE_THROUGH));
+    // its permissions; where it cannot, the new file is moved over the old one.
+    ok = ok && ((hadFile && ReplaceFileA(path, temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                                         nullptr, nullptr)) ||
+                MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
     if (!ok) DeleteFileA(temp);
     return ok;
 }

@@ -1,6 +1,7 @@
 // Implemented as a comctl32 window subclass, so it needs nothing of the window's class.
 #include "platform/window_hook_msw.h"
 
+#include <map>
 #include <vector>
 
 #include <commctrl.h>
@@ -13,6 +14,8 @@ constexpr UINT_PTR kSubclassId = 0x564C;
 struct Filters {
     std::vector<MessageFilter> list;
 };
+// The windows that have filters (the 64-bit import library lacks GetWindowSubclass).
+std::map<HWND, Filters*> g_filtered;
 
 // The one message that PassMessageOn is sending, which the filters must not see.
 struct Passing {
@@ -27,6 +30,7 @@ LRESULT CALLBACK FilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     auto* filters = reinterpret_cast<Filters*>(data);
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(hwnd, FilterProc, kSubclassId);
+        g_filtered.erase(hwnd);
         delete filters;
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
@@ -48,12 +52,12 @@ LRESULT CALLBACK FilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 void AddMessageFilter(wxWindow& window, MessageFilter filter) {
     const HWND hwnd = window.GetHWND();
-    DWORD_PTR data = 0;
-    if (!GetWindowSubclass(hwnd, FilterProc, kSubclassId, &data)) {
-        data = reinterpret_cast<DWORD_PTR>(new Filters);
-        SetWindowSubclass(hwnd, FilterProc, kSubclassId, data);
+    Filters*& filters = g_filtered[hwnd];
+    if (!filters) {
+        filters = new Filters;
+        SetWindowSubclass(hwnd, FilterProc, kSubclassId, reinterpret_cast<DWORD_PTR>(filters));
     }
-    reinterpret_cast<Filters*>(data)->list.push_back(std::move(filter));
+    filters->list.push_back(std::move(filter));
 }
 
 LRESULT PassMessageOn(wxWindow& window, UINT message, WPARAM wParam, LPARAM lParam) {

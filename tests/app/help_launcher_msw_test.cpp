@@ -15,27 +15,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Associates .mht with the recorder for this user, for the test's lifetime.
+// Associates .mht with the recorder, for the test's lifetime (in the test run's own wine
+// prefix: it drops any association .mht had).
 class RecorderAssociation {
 public:
     RecorderAssociation() {
         wchar_t self[MAX_PATH];
         GetModuleFileNameW(nullptr, self, MAX_PATH);
         recorder_ = fs::path(self).parent_path() / "velmor_help_recorder.exe";
-        SetValue(L"Software\\Classes\\.mht", L"VelmorTest.mht");
-        SetValue(L"Software\\Classes\\VelmorTest.mht\\shell\\open\\command",
+        SetValue(L".mht", L"VelmorTest.mht");
+        SetValue(L"VelmorTest.mht\\shell\\open\\command",
                  L"\"" + recorder_.wstring() + L"\" \"%1\"");
     }
     ~RecorderAssociation() {
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\VelmorTest.mht");
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Classes\\.mht");
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"VelmorTest.mht");
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L".mht");
     }
     const fs::path& Recorder() const { return recorder_; }
 
 private:
     static void SetValue(const wchar_t* key, const std::wstring& value) {
         HKEY handle = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr,
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, key, 0, nullptr, 0, KEY_WRITE, nullptr,
                                   &handle, nullptr),
                   ERROR_SUCCESS);
         RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),

@@ -5,6 +5,7 @@
 #include "platform/app_icon.h"
 #include "platform/dialog_builder.h"
 #include "platform/message_box.h"
+#include "platform/minimized_icon.h"
 #include "platform/system_menu.h"
 #include "platform/widget_text.h"
 #include "res/dialog_template.h"
@@ -46,6 +47,7 @@ void CMainDialog::OnInitDialog() {
     AppendSystemMenuEntry(*this, text::kAboutMenuEntry, IDM_ABOUTBOX,
                           [this](int nID) { OnSysCommand(nID); });
     SetIcon(AppIcon());
+    UseMinimizedIcon(*this, AppIcon());
     LoadGearData();
 }
 

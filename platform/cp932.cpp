@@ -1,52 +1,12 @@
 #include "platform/cp932.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <iconv.h>
+
+#include "platform/cp932_codec.h"
 
 namespace {
 
 constexpr char32_t kEscapeBase = 0xF700;
-
-// One converter each way for the life of the process.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Converts as much of in as it can onto out; returns how many bytes it took.
-    std::size_t Convert(std::string_view in, std::string& out) {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char* src = const_cast<char*>(in.data());
-        std::size_t srcLeft = in.size();
-        char chunk[4096];
-        while (srcLeft > 0) {
-            char* dst = chunk;
-            std::size_t dstLeft = sizeof chunk;
-            const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            out.append(chunk, dst);
-            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) break;
-        }
-        return in.size() - srcLeft;
-    }
-
-private:
-    iconv_t cd_;
-};
-
-Converter& Decoder() {
-    static Converter converter("UTF-8", "CP932");
-    return converter;
-}
-
-Converter& Encoder() {
-    static Converter converter("CP932", "UTF-8");
-    return converter;
-}
 
 void AppendUtf8(char32_t c, std::string& out) {
     if (c < 0x80) {
@@ -72,7 +32,7 @@ bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0
 bool ChangesByteForm(std::string_view twoBytes) {
     if (twoBytes.size() < 2) return false;
     std::string utf8;
-    return Decoder().Convert(twoBytes, utf8) == 2 && Utf8ToCp932(utf8) != twoBytes;
+    return DecodeCp932Run(twoBytes, utf8) == 2 && Utf8ToCp932(utf8) != twoBytes;
 }
 
 // Decodes one UTF-8 sequence at the start of s; returns its length (1 for a broken one).
@@ -119,7 +79,7 @@ std::string Cp932ToUtf8(std::string_view cp932) {
         control = std::max(control, pos);
         while (control < cp932.size() && !IsEscapedControl(static_cast<unsigned char>(cp932[control])))
             ++control;
-        pos += Decoder().Convert(cp932.substr(pos, control - pos), out);
+        pos += DecodeCp932Run(cp932.substr(pos, control - pos), out);
         if (pos >= cp932.size()) break;
         const auto stopped = static_cast<unsigned char>(cp932[pos++]);  // the byte it stopped at
         AppendUtf8(kEscapeBase + stopped, out);
@@ -142,7 +102,7 @@ std::string Utf8ToCp932(std::string_view utf8) {
     std::size_t escape = FindEscape(utf8, 0);
     while (pos < utf8.size()) {
         if (escape < pos) escape = FindEscape(utf8, pos);
-        pos += Encoder().Convert(utf8.substr(pos, escape - pos), out);
+        pos += EncodeCp932Run(utf8.substr(pos, escape - pos), out);
         if (pos >= utf8.size()) break;
         char32_t c = 0;
         pos += DecodeUtf8(utf8.substr(pos), c);

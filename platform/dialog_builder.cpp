@@ -117,10 +117,7 @@ void CreateDialogFromTemplate(wxDialog& dialog, wxWindow* parent, const DialogTe
     dialog.Create(parent, wxID_ANY, ToWidgetText(t.caption), wxDefaultPosition, wxDefaultSize,
                   style);
 
-    wxFont font(wxFontInfo(t.pointSize).FaceName(DialogFontFace(t.fontFace)));
-    // The controls take the font from the window through the toolkit's style cascade;
-    // giving each its own copy costs a style provider per control at start-up.
-    dialog.SetOwnFont(font);
+    UseDialogFont(dialog, wxFont(wxFontInfo(t.pointSize).FaceName(DialogFontFace(t.fontFace))));
     const DialogUnits du(dialog);
     for (const ControlTemplate& control : t.controls) CreateControl(dialog, du, control);
     for (const auto& [id, name] : AccessibleNames(t.id)) SetAccessibleName(*dialog.FindWindow(id), name);

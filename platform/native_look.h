@@ -3,11 +3,16 @@
 
 #include <wx/string.h>
 
+class wxDialog;
+class wxFont;
 class wxStaticText;
 
 // The face to ask for a template's font: the face itself where installed, else the
 // nearest installed Japanese face.
 wxString DialogFontFace(const char* templateFace);
+
+// Gives the dialog the font that it and the controls created in it afterwards use.
+void UseDialogFont(wxDialog& dialog, const wxFont& font);
 
 // Lets edit boxes, buttons and combo boxes be as small as the layout makes them; the
 // toolkit's theme would otherwise grow them over their neighbours. Safe to call often.

@@ -1,6 +1,7 @@
 #include "platform/native_look.h"
 
 #include <gtk/gtk.h>
+#include <wx/dialog.h>
 #include <wx/stattext.h>
 
 #include <algorithm>
@@ -59,6 +60,10 @@ wxString DialogFontFace(const char* templateFace) {
         if (std::string_view(choice.templateFace) == templateFace) families << ',' << choice.families;
     return families;
 }
+
+// The controls take the font from the window through the toolkit's style cascade; giving
+// each its own copy costs a style provider per control at start-up.
+void UseDialogFont(wxDialog& dialog, const wxFont& font) { dialog.SetOwnFont(font); }
 
 void UseCompactControls() {
     static bool installed = false;

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Redraws the program's icon: res/velmor_icon.xpm (32 x 32, 16 colours, built into the
-# program) and the desktop's renderings res/icons/velmor-32.png and res/icons/velmor-128.png.
+# program), the desktop's renderings res/icons/velmor-32.png and res/icons/velmor-128.png,
+# and icon 128 of the Windows build, res/velmor.ico.
 set -eu
 cd "$(dirname "$0")/.."
 font=$(fc-match -f '%{file}' 'IPAGothic')
@@ -22,3 +23,4 @@ draw 32 | convert miff:- xpm:- |
 mkdir -p res/icons
 draw 32 | convert miff:- -strip png:res/icons/velmor-32.png
 draw 128 | convert miff:- -strip png:res/icons/velmor-128.png
+convert res/velmor_icon.xpm res/velmor.ico

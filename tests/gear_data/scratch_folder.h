@@ -5,19 +5,24 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 class ScratchFolder {
 public:
     ScratchFolder() : previous_(std::filesystem::current_path()) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velmor-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no scratch folder";
-        path_ = pattern;
-        std::filesystem::current_path(path_);
+        // A new folder of a random name (mkdtemp is POSIX only).
+        std::random_device random;
+        for (int i = 0; i < 100 && path_.empty(); ++i) {
+            const auto candidate = std::filesystem::temp_directory_path() /
+                                   ("velmor-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate)) path_ = candidate;
+        }
+        if (path_.empty()) ADD_FAILURE() << "no scratch folder";
+        else std::filesystem::current_path(path_);
     }
     ~ScratchFolder() {
         std::filesystem::current_path(previous_);

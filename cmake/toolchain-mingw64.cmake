@@ -1,0 +1,5 @@
+# 64-bit Windows, the same source: where the kernel cannot run 32-bit code, wine (wine64)
+# runs the tests of this build. -DVELMOR_WXMSW_PREFIX=$(tools/build-wxmsw.sh x86_64)
+set(_mingw_wine wine64)
+set(_mingw_arch x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw-common.cmake)

@@ -1,0 +1,22 @@
+// The operating system's side of platform/text_file.cpp: bytes as stored, no line ends.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace text_file_os {
+
+bool Exists(const char* name);
+
+// Opens a regular file for reading and tells its size; -1 when it cannot be opened or
+// is no regular file.
+int OpenRegular(const char* name, std::size_t& size);
+// Reads up to size bytes: how many, 0 at the end of the file, -1 on an error.
+long long Read(int fd, char* buffer, std::size_t size);
+void Close(int fd);
+
+// Replaces the file's content with bytes as ReplaceTextFile describes. failBeforeRename
+// makes it fail after the new file was written.
+bool Replace(const char* name, std::string_view bytes, bool failBeforeRename);
+
+}  // namespace text_file_os

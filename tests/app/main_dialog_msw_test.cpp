@@ -1,0 +1,123 @@
+// What only the Windows build has: the real system menu and its commands, icon 128 from
+// the resources, and the drag icon of the minimised window.
+#include <memory>
+
+#include <gtest/gtest.h>
+#include <wx/testing.h>
+#include <wx/timer.h>
+
+#include "app/about_dialog.h"
+#include "app/gui_test_support.h"
+#include "app/main_dialog.h"
+#include "platform/app_icon.h"
+#include "res/resource_ids.h"
+#include "res/strings.h"
+
+namespace {
+
+class MainDialogMswTest : public testing::Test {
+protected:
+    void SetUp() override {
+        dialog_ = std::make_unique<CMainDialog>();
+        dialog_->Show();
+        Pump(150);
+    }
+    void TearDown() override {
+        dialog_->Destroy();
+        dialog_.release();
+        Pump();
+    }
+    HWND Window() const { return dialog_->GetHWND(); }
+
+    std::unique_ptr<CMainDialog> dialog_;
+};
+
+TEST_F(MainDialogMswTest, TheSystemMenuEndsWithTheAboutEntryBehindASeparator) {
+    const HMENU menu = GetSystemMenu(Window(), FALSE);
+    ASSERT_TRUE(menu);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 3);
+    EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+    wchar_t entry[100] = {};
+    GetMenuStringW(menu, count - 1, entry, 100, MF_BYPOSITION);
+    EXPECT_EQ(FromWidgetText(entry), text::kAboutMenuEntry);
+    // The window's own entries stay in front of it.
+    EXPECT_NE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+// Sends WM_SYSCOMMAND as the system menu does; true when an About box was shown, modal,
+// and then closed with its OK button.
+bool SystemCommandShowsAboutBox(CMainDialog& dialog, WPARAM command) {
+    bool seen = false;
+    wxTheApp->CallAfter([&] {
+        PumpUntil([] { return FindShownWindow<CAboutDialog>() != nullptr; });
+        if (auto* about = FindShownWindow<CAboutDialog>()) {
+            seen = about->IsModal();
+            ClickOn(about->FindWindow(wxID_OK));
+        }
+    });
+    SendMessageW(dialog.GetHWND(), WM_SYSCOMMAND, command, 0);
+    // Nothing shown: the queued check still has to run before the next test.
+    if (!seen) Pump(2500);
+    return seen;
+}
+
+TEST_F(MainDialogMswTest, WmSysCommandOfTheAboutEntryOpensTheAboutBox) {
+    EXPECT_TRUE(SystemCommandShowsAboutBox(*dialog_, IDM_ABOUTBOX));
+    // The low four bits belong to the system and are ignored.
+    EXPECT_TRUE(SystemCommandShowsAboutBox(*dialog_, IDM_ABOUTBOX | 0x000F));
+    EXPECT_TRUE(dialog_->IsShown());
+}
+
+TEST_F(MainDialogMswTest, AltSpaceOpensTheSystemMenuWhoseLastEntryIsTheAboutBox) {
+    // Alt+Space reaches the program as SC_KEYMENU, which it passes on with its key; the
+    // menu's loop then sends the About entry's command. Timers fire in whichever loop runs.
+    bool aboutSeen = false;
+    wxTimer openMenu, chooseLast, closeAbout;
+    openMenu.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(' ', wxMOD_ALT); });
+    chooseLast.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        wxUIActionSimulator sim;
+        sim.Char(WXK_UP);
+        sim.Char(WXK_RETURN);
+    });
+    closeAbout.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (auto* about = FindShownWindow<CAboutDialog>()) {
+            aboutSeen = true;
+            about->EndModal(wxID_OK);
+        }
+    });
+    FocusOn(dialog_->FindWindow(IDC_CADENCE));
+    openMenu.StartOnce(100);
+    chooseLast.StartOnce(700);
+    closeAbout.StartOnce(1400);
+    Pump(2500);
+    EXPECT_TRUE(aboutSeen);
+    EXPECT_TRUE(dialog_->IsShown());
+}
+
+TEST_F(MainDialogMswTest, OtherSystemCommandsReachTheWindow) {
+    SendMessageW(Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Pump();
+    EXPECT_TRUE(IsIconic(Window()));
+    SendMessageW(Window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    Pump();
+    EXPECT_FALSE(IsIconic(Window()));
+}
+
+TEST_F(MainDialogMswTest, TheCloseCommandEndsTheModalRun) {
+    dialog_->Hide();
+    wxTheApp->CallAfter([&] { PostMessageW(Window(), WM_SYSCOMMAND, SC_CLOSE, 0); });
+    EXPECT_EQ(dialog_->ShowModal(), wxID_CANCEL);
+}
+
+TEST_F(MainDialogMswTest, UsesIcon128AsWindowAndDragIcon) {
+    ASSERT_TRUE(AppIcon().IsOk());
+    EXPECT_EQ(AppIcon().GetWidth(), 32);
+    EXPECT_EQ(AppIcon().GetHeight(), 32);
+    const auto icon = reinterpret_cast<HICON>(AppIcon().GetHICON());
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(Window(), WM_GETICON, ICON_BIG, 0)), icon);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(Window(), WM_QUERYDRAGICON, 0, 0)), icon);
+}
+
+}  // namespace

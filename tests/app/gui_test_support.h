@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/stopwatch.h>
+#include <wx/timer.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
+#include "app/about_dialog.h"
 #include "app/main_dialog.h"
 #include "platform/widget_text.h"
 
@@ -69,6 +71,32 @@ inline void PressKey(int key, int modifiers = wxMOD_NONE) {
     wxUIActionSimulator sim;
     sim.Char(key, modifiers);
     Pump();
+}
+
+// With the focus in `focus`, presses the key that opens the system menu, picks its last
+// entry and closes the About box that it opens; says whether the About box was seen.
+// Timers fire in whichever loop runs: the window's, the menu's, the About box's.
+inline bool ChooseLastSystemMenuEntry(wxWindow* focus, int key, int modifiers) {
+    bool aboutSeen = false;
+    wxTimer openMenu, chooseLast, closeAbout;
+    openMenu.Bind(wxEVT_TIMER, [=](wxTimerEvent&) { wxUIActionSimulator().Char(key, modifiers); });
+    chooseLast.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+        wxUIActionSimulator sim;
+        sim.Char(WXK_UP);
+        sim.Char(WXK_RETURN);
+    });
+    closeAbout.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (auto* about = FindShownWindow<CAboutDialog>()) {
+            aboutSeen = true;
+            about->EndModal(wxID_OK);
+        }
+    });
+    FocusOn(focus);
+    openMenu.StartOnce(100);
+    chooseLast.StartOnce(700);
+    closeAbout.StartOnce(1400);
+    Pump(2500);
+    return aboutSeen;
 }
 
 // The main window, shown for the length of one test.

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <wx/testing.h>
-#include <wx/timer.h>
 
 #include "app/about_dialog.h"
 #include "app/gui_test_support.h"
@@ -15,21 +14,9 @@
 
 namespace {
 
-class MainDialogMswTest : public testing::Test {
+class MainDialogMswTest : public MainDialogFixture {
 protected:
-    void SetUp() override {
-        dialog_ = std::make_unique<CMainDialog>();
-        dialog_->Show();
-        Pump(150);
-    }
-    void TearDown() override {
-        dialog_->Destroy();
-        dialog_.release();
-        Pump();
-    }
     HWND Window() const { return dialog_->GetHWND(); }
-
-    std::unique_ptr<CMainDialog> dialog_;
 };
 
 TEST_F(MainDialogMswTest, TheSystemMenuEndsWithTheAboutEntryBehindASeparator) {
@@ -72,27 +59,8 @@ TEST_F(MainDialogMswTest, WmSysCommandOfTheAboutEntryOpensTheAboutBox) {
 
 TEST_F(MainDialogMswTest, AltSpaceOpensTheSystemMenuWhoseLastEntryIsTheAboutBox) {
     // Alt+Space reaches the program as SC_KEYMENU, which it passes on with its key; the
-    // menu's loop then sends the About entry's command. Timers fire in whichever loop runs.
-    bool aboutSeen = false;
-    wxTimer openMenu, chooseLast, closeAbout;
-    openMenu.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(' ', wxMOD_ALT); });
-    chooseLast.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-        wxUIActionSimulator sim;
-        sim.Char(WXK_UP);
-        sim.Char(WXK_RETURN);
-    });
-    closeAbout.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-        if (auto* about = FindShownWindow<CAboutDialog>()) {
-            aboutSeen = true;
-            about->EndModal(wxID_OK);
-        }
-    });
-    FocusOn(dialog_->FindWindow(IDC_CADENCE));
-    openMenu.StartOnce(100);
-    chooseLast.StartOnce(700);
-    closeAbout.StartOnce(1400);
-    Pump(2500);
-    EXPECT_TRUE(aboutSeen);
+    // menu's loop then sends the About entry's command.
+    EXPECT_TRUE(ChooseLastSystemMenuEntry(dialog_->FindWindow(IDC_CADENCE), ' ', wxMOD_ALT));
     EXPECT_TRUE(dialog_->IsShown());
 }
 

@@ -10,7 +10,6 @@
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
-#include <wx/timer.h>
 
 #include "app/about_dialog.h"
 #include "app/gui_test_support.h"
@@ -166,27 +165,7 @@ TEST_F(MainDialogTest, TheCloseBoxEndsTheModalRunWithoutAsking) {
 namespace {
 
 TEST_F(MainDialogTest, ShiftF10OpensTheSystemMenuWhoseLastEntryIsTheAboutBox) {
-    // Timers fire in whichever loop runs: the window's, the menu's, the About box's.
-    bool aboutSeen = false;
-    wxTimer openMenu, chooseLast, closeAbout;
-    openMenu.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_F10, wxMOD_SHIFT); });
-    chooseLast.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-        wxUIActionSimulator sim;
-        sim.Char(WXK_UP);
-        sim.Char(WXK_RETURN);
-    });
-    closeAbout.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-        if (auto* about = FindShownWindow<CAboutDialog>()) {
-            aboutSeen = true;
-            about->EndModal(wxID_OK);
-        }
-    });
-    FocusOn(Control(IDC_CADENCE));
-    openMenu.StartOnce(100);
-    chooseLast.StartOnce(700);
-    closeAbout.StartOnce(1400);
-    Pump(2500);
-    EXPECT_TRUE(aboutSeen);
+    EXPECT_TRUE(ChooseLastSystemMenuEntry(Control(IDC_CADENCE), WXK_F10, wxMOD_SHIFT));
     EXPECT_TRUE(dialog_->IsShown());
 }
 

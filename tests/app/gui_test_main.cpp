@@ -2,7 +2,9 @@
 // display).
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/evtloop.h>
 #include <wx/init.h>
+#include <wx/string.h>
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
@@ -12,6 +14,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     wxTheApp->CallOnInit();
+    // A failed wx check fails the test instead of waiting in a dialog or a debugger.
+    wxSetAssertHandler([](const wxString& file, int line, const wxString& func,
+                          const wxString& cond, const wxString& msg) {
+        ADD_FAILURE_AT(file.utf8_str(), line)
+            << "wx check failed in " << func << ": " << cond << " " << msg;
+    });
+    // The tests pump events themselves (wxYield), which on Windows dispatches nothing
+    // unless some event loop is the active one.
+    wxGUIEventLoop loop;
+    wxEventLoopActivator activate(&loop);
     const int result = RUN_ALL_TESTS();
     wxEntryCleanup();
     return result;

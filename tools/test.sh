@@ -11,3 +11,7 @@ xvfb-run -a ctest --output-on-failure
 # Hardening: the whole suite again under the sanitizers, then each fuzz target for 10 s.
 "$top/tools/sanitize.sh"
 "$top/tools/fuzz.sh" 10
+
+# Velmor.exe: the Windows build and its tests under wine (the first run on a machine also
+# builds wxWidgets for Windows, which takes a while; it is cached in ~/.cache/velmor).
+"$top/tools/test-windows.sh"

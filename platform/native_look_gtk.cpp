@@ -5,22 +5,11 @@
 #include <wx/stattext.h>
 
 #include <algorithm>
-#include <string_view>
 
+#include "platform/nearest_faces.h"
 #include "platform/widget_text.h"
 
 namespace {
-
-// The templates' faces and, behind each, the installed faces nearest to it. Pango takes
-// the list and uses the first face it has, without enumerating every installed family.
-struct FaceChoice {
-    const char* templateFace;
-    const char* families;
-};
-constexpr FaceChoice kFaces[] = {
-    {"ＭＳ Ｐ明朝", "IPAPMincho,IPAMincho,Noto Serif CJK JP"},
-    {"ＭＳ Ｐゴシック", "IPAPGothic,IPAGothic,Noto Sans CJK JP"},
-};
 
 constexpr char kCompactCss[] = R"(
 entry { min-height: 0; padding: 0 2px; }
@@ -54,10 +43,11 @@ wxString BreakAtSpaces(const wxString& text, int width, const wxWindow& measure)
 
 }  // namespace
 
+// Pango takes a list of families and uses the first one it has, without enumerating
+// every installed family.
 wxString DialogFontFace(const char* templateFace) {
     wxString families = ToWidgetText(templateFace);
-    for (const FaceChoice& choice : kFaces)
-        if (std::string_view(choice.templateFace) == templateFace) families << ',' << choice.families;
+    if (*NearestFaces(templateFace)) families << ',' << NearestFaces(templateFace);
     return families;
 }
 

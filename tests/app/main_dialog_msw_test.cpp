@@ -79,6 +79,19 @@ TEST_F(MainDialogMswTest, TheCloseCommandEndsTheModalRun) {
     EXPECT_EQ(dialog_->ShowModal(), wxID_CANCEL);
 }
 
+// Where the template's face is missing (as under wine), Windows would quietly give a
+// fixed-width Gothic whose wider text overflows the boxes; a face it has is taken instead.
+TEST_F(MainDialogMswTest, UsesAFaceThatWindowsHasRatherThanASubstitute) {
+    const wxString asked = dialog_->GetFont().GetFaceName();
+    const HDC dc = GetDC(Window());
+    const HGDIOBJ previous = SelectObject(dc, dialog_->GetFont().GetHFONT());
+    wchar_t given[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, given);
+    SelectObject(dc, previous);
+    ReleaseDC(Window(), dc);
+    EXPECT_TRUE(asked.IsSameAs(given, false)) << asked << " gave " << wxString(given);
+}
+
 TEST_F(MainDialogMswTest, UsesIcon128AsWindowAndDragIcon) {
     ASSERT_TRUE(AppIcon().IsOk());
     EXPECT_EQ(AppIcon().GetWidth(), 32);

@@ -47,7 +47,7 @@ wxString BreakAtSpaces(const wxString& text, int width, const wxWindow& measure)
 // every installed family.
 wxString DialogFontFace(const char* templateFace) {
     wxString families = ToWidgetText(templateFace);
-    if (*NearestFaces(templateFace)) families << ',' << NearestFaces(templateFace);
+    if (const char* nearest = NearestFaces(templateFace); *nearest) families << ',' << nearest;
     return families;
 }
 

@@ -1,0 +1,75 @@
+#!/bin/bash
+# Mutation check: how many deliberate slips in the product code the quick suite catches.
+# Each row of tools/mutants.tsv (file, exact text, replacement, why) is applied in turn to
+# a scratch copy of the tree, which is built and tested with the quick suite's ctest run,
+# then restored. A row whose text does not occur exactly once, or whose mutant does not
+# build, fails the script: the table cannot rot silently.
+#
+#   tools/mutants.sh [PATTERN]    only the rows whose file or text contains PATTERN
+#
+# Ends with "mutants: N caught, M survived" and lists the survivors. Takes a while.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+work=$top/build-mutants
+src=$work/src
+build=$work/build
+log=$work/log
+pattern=${1:-}
+
+"$top/tools/install-deps.sh" at-spi2-core python3-pyatspi dbus-x11 python3
+
+mkdir -p "$src" "$log"
+# tar keeps the files' times, so a second run builds only what changed.
+(cd "$top" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
+    tar -xf - -C "$src"
+cmake -S "$src" -B "$build" >/dev/null
+cmake --build "$build" -j"$(nproc)" >"$log/base.txt" 2>&1 || { tail -30 "$log/base.txt"; exit 1; }
+if ! (cd "$build" && xvfb-run -a ctest -j1 >"$log/base-tests.txt" 2>&1); then
+    tail -30 "$log/base-tests.txt"
+    echo "mutants: the unmutated tree fails its tests"
+    exit 1
+fi
+
+# Replaces the text in the file; exit 3 when it is not there exactly once.
+patch_file() {
+    python3 - "$@" <<'PY'
+import sys
+path, old, new = sys.argv[1:4]
+data = open(path, encoding='utf-8').read()
+if data.count(old) != 1:
+    sys.exit(3)
+open(path, 'w', encoding='utf-8').write(data.replace(old, new))
+PY
+}
+
+caught=0
+survived=()
+n=0
+while IFS=$'\t' read -r file old new why; do
+    [[ -z $file || $file == \#* ]] && continue
+    [[ -n $pattern && $file$old != *"$pattern"* ]] && continue
+    n=$((n + 1))
+    cp "$src/$file" "$work/original"
+    if ! patch_file "$src/$file" "$old" "$new"; then
+        echo "mutants: row $n does not apply to $file: $old"
+        exit 1
+    fi
+    if ! cmake --build "$build" -j"$(nproc)" >"$log/$n-build.txt" 2>&1; then
+        cp "$work/original" "$src/$file"
+        tail -20 "$log/$n-build.txt"
+        echo "mutants: row $n does not build ($file: $old)"
+        exit 1
+    fi
+    if (cd "$build" && xvfb-run -a ctest -j1 --stop-on-failure --timeout 180 >"$log/$n-tests.txt" 2>&1); then
+        survived+=("$file: $old -> $new ($why)")
+        echo "survived $n: $file: $why"
+    else
+        caught=$((caught + 1))
+        echo "caught   $n: $file: $why"
+    fi
+    cp "$work/original" "$src/$file"
+done <"$top/tools/mutants.tsv"
+
+cmake --build "$build" -j"$(nproc)" >/dev/null 2>&1 || true
+for s in "${survived[@]}"; do echo "  survived: $s"; done
+echo "mutants: $caught caught, ${#survived[@]} survived"

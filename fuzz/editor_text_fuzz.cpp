@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_file.h"
 #include "gear_data/editor_text.h"
 #include "platform/cp932.h"
+#include "res/strings.h"
 
 namespace {
 
@@ -28,7 +30,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    WriteGearFile(bytes);
+    WriteBytes(text::kGearFileName, bytes);
     EditorText editor;
     if (editor.Load() != EditorLoad::Loaded) FuzzFailure("the file did not load");
     const std::string loaded = editor.TakeText();

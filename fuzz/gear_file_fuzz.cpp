@@ -3,10 +3,12 @@
 #include <cstring>
 #include <string_view>
 
+#include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_file.h"
 #include "gear_data/gear_file.h"
 #include "gear_data/gear_tables.h"
 #include "platform/text_file.h"
+#include "res/strings.h"
 
 namespace {
 
@@ -36,7 +38,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    WriteGearFile(std::string_view(reinterpret_cast<const char*>(data), size));
+    WriteBytes(text::kGearFileName, std::string_view(reinterpret_cast<const char*>(data), size));
     TextFileReader file(text::kGearFileName);
     if (!file.IsOpen()) FuzzFailure("cannot open the gear-data file");
     ReadGearSections(file, CranksetList, CassetteList, TyreList);

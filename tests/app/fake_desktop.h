@@ -8,21 +8,20 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scratch_folder.h"
+
 class FakeDesktop {
 public:
     enum class Browser { Registered, None };
 
     explicit FakeDesktop(Browser browser);
-    ~FakeDesktop();
-    FakeDesktop(const FakeDesktop&) = delete;
-    FakeDesktop& operator=(const FakeDesktop&) = delete;
 
-    // Forgets the launches so far and returns an empty folder for a test's own files.
-    std::filesystem::path StartOver() const;
-
-    // The arguments of each start of the browser so far, one list per start.
+    // The arguments of each start of the browser so far, one list per start; Forget()
+    // drops those recorded so far.
     std::vector<std::vector<std::string>> Launches() const;
+    void Forget() const;
 
 private:
-    std::filesystem::path root_;
+    TempFolder root_;
+    std::filesystem::path launches_ = root_.Path() / "launches";
 };

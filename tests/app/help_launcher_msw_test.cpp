@@ -1,15 +1,13 @@
 // The Help button on Windows: FindExecutableA finds the program associated with .mht, and
 // ShellExecuteA starts it with the help page as one argument, even in a folder with spaces.
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "app/help_test_support.h"
 #include "platform/associated_program.h"
+#include "res/strings.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
@@ -22,16 +20,14 @@ public:
     RecorderAssociation() {
         wchar_t self[MAX_PATH];
         GetModuleFileNameW(nullptr, self, MAX_PATH);
-        recorder_ = fs::path(self).parent_path() / "velmor_help_recorder.exe";
+        const fs::path recorder = fs::path(self).parent_path() / "velmor_help_recorder.exe";
         SetValue(L".mht", L"VelmorTest.mht");
-        SetValue(L"VelmorTest.mht\\shell\\open\\command",
-                 L"\"" + recorder_.wstring() + L"\" \"%1\"");
+        SetValue(L"VelmorTest.mht\\shell\\open\\command", L"\"" + recorder.wstring() + L"\" \"%1\"");
     }
     ~RecorderAssociation() {
         RegDeleteTreeW(HKEY_CLASSES_ROOT, L"VelmorTest.mht");
         RegDeleteTreeW(HKEY_CLASSES_ROOT, L".mht");
     }
-    const fs::path& Recorder() const { return recorder_; }
 
 private:
     static void SetValue(const wchar_t* key, const std::wstring& value) {
@@ -43,52 +39,33 @@ private:
                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(handle);
     }
-    fs::path recorder_;
 };
 
-class HelpButtonMswTest : public HelpButtonTest {
+class HelpButtonMswTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        previous_ = fs::current_path();
-        folder_ = fs::temp_directory_path() /
-                  ("velmor help " + std::to_string(std::random_device()()));
-        fs::create_directories(folder_);
-        HelpButtonTest::SetUp();
+        fs::create_directory(folder_.Path() / "velmor help");
+        fs::current_path(folder_.Path() / "velmor help");
+        MainWindowTest::SetUp();
     }
-    void TearDown() override {
-        HelpButtonTest::TearDown();
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
-    }
-    std::string Recorded() {
-        std::ifstream in(folder_ / "help-recorded.txt", std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    fs::path previous_;
-    fs::path folder_;
+    RecorderAssociation association_;
 };
 
 TEST_F(HelpButtonMswTest, OpensTheHelpPageWithTheAssociatedProgramAsOneArgument) {
-    RecorderAssociation association;
-    EnterFolderWithHelpPage(folder_);
+    WriteBytes("Velmor.mht", "MIME-Version: 1.0\r\n");
     const fs::path page = fs::current_path() / "Velmor.mht";
     EXPECT_FALSE(AssociatedProgram::For(page.string()).Path().empty());
 
-    PressHelp();
+    Press(IDC_HELP);
     wxStopWatch watch;
-    while (!fs::exists(folder_ / "help-recorded.txt") && watch.Time() < 20000) Pump(100);
+    while (!fs::exists("help-recorded.txt") && watch.Time() < 20000) Pump(100);
     const std::u8string expected = page.u8string() + u8"\n";
-    EXPECT_EQ(Recorded(), std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(ReadBytes("help-recorded.txt"), std::string(expected.begin(), expected.end()));
 }
 
 TEST_F(HelpButtonMswTest, WithoutAHelpPageSaysThatNoBrowserWasFound) {
-    RecorderAssociation association;
-    fs::current_path(folder_);
-    wxTEST_DIALOG(PressHelp(), ExpectHelpNotFound());
-    EXPECT_FALSE(fs::exists(folder_ / "help-recorded.txt"));
+    wxTEST_DIALOG(Press(IDC_HELP), ExpectMessageBox(wxID_OK, text::kHelpNotFound, kWarning));
+    EXPECT_FALSE(fs::exists("help-recorded.txt"));
 }
 
 }  // namespace

@@ -1,24 +1,20 @@
 // The Help button on a desktop where no program takes the help page.
-#include <filesystem>
-
 #include <gtest/gtest.h>
 
-#include "app/fake_desktop.h"
-#include "app/help_test_support.h"
-#include "app/modal_hook.h"
+#include "res/strings.h"
+#include "tests/app/fake_desktop.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
 const FakeDesktop desktop(FakeDesktop::Browser::None);
 
-class HelpWithoutBrowser : public HelpButtonTest {};
-
-TEST_F(HelpWithoutBrowser, SaysNoBrowserWasFoundAndLeavesTheWindowUsable) {
-    EnterFolderWithHelpPage(desktop.StartOver());
-    wxTEST_DIALOG(PressHelp(), ExpectHelpNotFound());
-    EXPECT_TRUE(dialog_->IsEnabled());
-    // Pressing again asks again: nothing was remembered.
-    wxTEST_DIALOG(PressHelp(), ExpectHelpNotFound());
+TEST_F(MainWindowTest, HelpSaysNoBrowserWasFoundEachTimeAndLeavesTheWindowUsable) {
+    WriteBytes("Velmor.mht", "MIME-Version: 1.0\r\n");
+    for (int press = 0; press < 2; ++press) {
+        wxTEST_DIALOG(Press(IDC_HELP), ExpectMessageBox(wxID_OK, text::kHelpNotFound, kWarning));
+        EXPECT_TRUE(dialog_->IsEnabled());
+    }
 }
 
 }  // namespace

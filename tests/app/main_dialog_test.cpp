@@ -1,6 +1,5 @@
+// The main window itself: its controls, keys, system menu, About box and message boxes.
 #include "app/main_dialog.h"
-
-#include <memory>
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
@@ -8,34 +7,16 @@
 #include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/stattext.h>
-#include <wx/testing.h>
 #include <wx/textctrl.h>
 
 #include "app/about_dialog.h"
-#include "app/gui_test_support.h"
 #include "res/dialog_template.h"
-#include "res/resource_ids.h"
 #include "res/strings.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
-class MainDialogTest : public MainDialogFixture {
-protected:
-    wxWindow* Control(int id) { return dialog_->FindWindow(id); }
-
-    void FillWorkedExample() {
-        const char* sprockets[] = {"24", "21", "18", "16", "15", "14", "13", "12", "", ""};
-        for (int c = 0; c < 10; ++c) SetTextOf(dialog_.get(), IDC_SPROCKET_FIRST + c, sprockets[c]);
-        SetTextOf(dialog_.get(), IDC_CHAINRING_FIRST, "28");
-        SetTextOf(dialog_.get(), IDC_CHAINRING_FIRST + 1, "38");
-        SetTextOf(dialog_.get(), IDC_CHAINRING_FIRST + 2, "48");
-        SetTextOf(dialog_.get(), IDC_CIRCUMFERENCE, "2096");
-        SetTextOf(dialog_.get(), IDC_CADENCE, "90");
-    }
-    std::string Cell(int row, int column) {
-        return TextOf(dialog_.get(), IDC_CELL_FIRST + 10 * (row - 1) + (column - 1));
-    }
-};
+using MainDialogTest = MainWindowTest;
 
 bool HasKind(wxWindow* window, ControlKind kind) {
     switch (kind) {
@@ -66,9 +47,7 @@ TEST_F(MainDialogTest, HasExactlyTheControlsOfItsTemplateInTabOrder) {
     for (const ControlTemplate& c : controls) {
         wxWindow* window = *child++;
         SCOPED_TRACE(c.id);
-        if (c.id != IDC_STATIC) {
-            EXPECT_EQ(window->GetId(), c.id);
-        }
+        EXPECT_EQ(window->GetId(), c.id == IDC_STATIC ? window->GetId() : c.id);
         EXPECT_TRUE(HasKind(window, c.kind));
         if (c.text && c.kind != ControlKind::Edit) {
             EXPECT_EQ(FromWidgetText(window->GetLabel()), c.text);
@@ -83,36 +62,7 @@ TEST_F(MainDialogTest, HasExactlyTheControlsOfItsTemplateInTabOrder) {
     EXPECT_FALSE(dialog_->HasFlag(wxRESIZE_BORDER));
 }
 
-TEST_F(MainDialogTest, EnterInTheCadenceBoxCalculates) {
-    FillWorkedExample();
-    FocusOn(Control(IDC_CADENCE));
-    PressKey(WXK_RETURN);
-    ASSERT_TRUE(PumpUntil([&] { return Cell(1, 1) != ""; }));
-    EXPECT_EQ(Cell(1, 1), "13.20");
-    EXPECT_EQ(Cell(2, 5), "28.67");
-    EXPECT_EQ(Cell(3, 8), "45.27");
-    EXPECT_EQ(Cell(3, 9), "");
-}
-
-TEST_F(MainDialogTest, ACellIsEmptiedByALaterPress) {
-    FillWorkedExample();
-    ClickOn(Control(IDC_CALCULATE));
-    ASSERT_EQ(Cell(2, 3), "23.89");
-    SetTextOf(dialog_.get(), IDC_SPROCKET_FIRST + 2, "");
-    ClickOn(Control(IDC_CALCULATE));
-    EXPECT_EQ(Cell(2, 3), "");
-    EXPECT_EQ(Cell(2, 4), "26.88");
-}
-
-TEST_F(MainDialogTest, ACadenceOfZeroAsksForIt) {
-    FillWorkedExample();
-    SetTextOf(dialog_.get(), IDC_CADENCE, "0");
-    ClickOn(Control(IDC_CALCULATE));
-    EXPECT_EQ(TextOf(dialog_.get(), IDC_AVG_STATUS), text::kCadenceMissing);
-    EXPECT_EQ(Cell(1, 1), "");
-}
-
-TEST_F(MainDialogTest, EscChangesNothingInTheModalWindow) {
+TEST_F(MainDialogTest, EscChangesNothingInTheModalWindowAndTheCloseBoxEndsIt) {
     FillWorkedExample();
     dialog_->Hide();
     bool stillOpen = false;
@@ -123,14 +73,14 @@ TEST_F(MainDialogTest, EscChangesNothingInTheModalWindow) {
         stillOpen = dialog_->IsModal();
         dialog_->Close();
     });
-    dialog_->ShowModal();
+    EXPECT_EQ(dialog_->ShowModal(), wxID_CANCEL);
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(TextOf(dialog_.get(), IDC_CHAINRING_FIRST), "28");
+    EXPECT_EQ(Text(IDC_CHAINRING_FIRST), "28");
     EXPECT_EQ(Cell(1, 1), "");
 }
 
 // Runs the About entry with a real About box, which `close` then closes as a user would.
-void RunAboutBox(CMainDialog& dialog, std::function<void(wxDialog&)> close) {
+void RunAboutBox(CMainDialog& dialog, int command, std::function<void(wxDialog&)> close) {
     bool seen = false;
     wxTheApp->CallAfter([&] {
         PumpUntil([] { return FindShownWindow<CAboutDialog>() != nullptr; });
@@ -141,32 +91,46 @@ void RunAboutBox(CMainDialog& dialog, std::function<void(wxDialog&)> close) {
             close(*about);
         }
     });
-    dialog.OnSysCommand(IDM_ABOUTBOX);  // returns when the About box has closed
+    dialog.OnSysCommand(command);  // returns when the About box has closed
     EXPECT_TRUE(seen);
 }
 
 TEST_F(MainDialogTest, TheAboutEntryOpensTheAboutBoxWhichClosesWithOkEnterAndEsc) {
-    RunAboutBox(*dialog_, [](wxDialog& about) { ClickOn(about.FindWindow(wxID_OK)); });
-    RunAboutBox(*dialog_, [](wxDialog& about) { FocusOn(about.FindWindow(wxID_OK)); PressKey(WXK_RETURN); });
-    RunAboutBox(*dialog_, [](wxDialog& about) { FocusOn(about.FindWindow(wxID_OK)); PressKey(WXK_ESCAPE); });
-    RunAboutBox(*dialog_, [](wxDialog& about) { about.Close(); });
+    RunAboutBox(*dialog_, IDM_ABOUTBOX, [](wxDialog& about) { ClickOn(about.FindWindow(wxID_OK)); });
+    // The low four bits of a system command belong to the system.
+    RunAboutBox(*dialog_, IDM_ABOUTBOX | 0xF, [](wxDialog& about) {
+        FocusOn(about.FindWindow(wxID_OK));
+        PressKey(WXK_RETURN);
+    });
+    RunAboutBox(*dialog_, IDM_ABOUTBOX, [](wxDialog& about) {
+        FocusOn(about.FindWindow(wxID_OK));
+        PressKey(WXK_ESCAPE);
+    });
+    RunAboutBox(*dialog_, IDM_ABOUTBOX, [](wxDialog& about) { about.Close(); });
     EXPECT_TRUE(dialog_->IsShown());
 }
-
-TEST_F(MainDialogTest, TheCloseBoxEndsTheModalRunWithoutAsking) {
-    dialog_->Hide();
-    SetTextOf(dialog_.get(), IDC_CADENCE, "90");
-    wxTheApp->CallAfter([&] { dialog_->Close(); });
-    EXPECT_EQ(dialog_->ShowModal(), wxID_CANCEL);
-}
-
-}  // namespace
-
-namespace {
 
 TEST_F(MainDialogTest, ShiftF10OpensTheSystemMenuWhoseLastEntryIsTheAboutBox) {
     EXPECT_TRUE(ChooseLastSystemMenuEntry(Control(IDC_CADENCE), WXK_F10, wxMOD_SHIFT));
     EXPECT_TRUE(dialog_->IsShown());
+}
+
+TEST(MessageBox, TakesTheProgramsNameAsCaptionAndWarnsWhenNoIconIsNamed) {
+    EXPECT_EQ(ApplicationTitle(), "velmor_gui_tests");
+    const struct {
+        unsigned flags;
+        int button, answer;
+        long style;
+    } cases[] = {
+        {msgbox::kOk, wxID_OK, msgbox::kIdOk, kWarning},
+        {msgbox::kYesNo | msgbox::kIconQuestion, wxID_YES, msgbox::kIdYes, kQuestion},
+        {msgbox::kYesNo | msgbox::kIconQuestion, wxID_NO, msgbox::kIdNo, kQuestion},
+    };
+    for (const auto& c : cases) {
+        int answer = 0;
+        wxTEST_DIALOG(answer = ShowMessageBox("?", c.flags), ExpectMessageBox(c.button, "?", c.style));
+        EXPECT_EQ(answer, c.answer);
+    }
 }
 
 }  // namespace

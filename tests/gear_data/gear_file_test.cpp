@@ -7,7 +7,7 @@
 
 #include "platform/text_file.h"
 #include "res/strings.h"
-#include "tests/gear_data/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "tests/gear_data/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

@@ -2,27 +2,19 @@
 // each test in a fresh empty current directory.
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 #include <wx/choice.h>
-#include <wx/msgdlg.h>
-#include <wx/testing.h>
 #include <wx/textctrl.h>
 
-#include "app/gui_test_support.h"
-#include "app/message_box_expectation.h"
-#include "app/modal_hook.h"
-#include "app/main_dialog.h"
 #include "gear_data/editor_text.h"
 #include "gear_data/gear_file.h"
 #include "gear_data/gear_tables.h"
 #include "gear_data/settings_dialog.h"
 #include "platform/text_file.h"
-#include "res/resource_ids.h"
 #include "res/strings.h"
-#include "tests/gear_data/scratch_folder.h"
+#include "tests/support/window_test.h"
 
 namespace {
 
@@ -52,27 +44,14 @@ private:
     std::function<void(CSettingsDialog&)> act_;
 };
 
-class GearDataTest : public testing::Test {
+class GearDataTest : public MainWindowTest {
 protected:
+    // The lists as at program start; the window opens once the test has laid its files.
     void SetUp() override {
-        // The lists as at program start.
         CranksetList = CassetteList = TyreList = GearList{};
         CranksetFields = {};
         CassetteFields = {};
         TyreFields = {};
-    }
-    void TearDown() override {
-        if (dialog_) {
-            dialog_->Destroy();
-            dialog_.release();
-            Pump();
-        }
-    }
-
-    void OpenMainWindow() {
-        dialog_ = std::make_unique<CMainDialog>();
-        dialog_->Show();
-        Pump(150);
     }
     // Writes the default file, opens the main window and gives the file's bytes.
     std::string OpenWithDefaultFile() {
@@ -80,20 +59,15 @@ protected:
         OpenMainWindow();
         return ReadBytes(text::kGearFileName);
     }
-    wxWindow* Control(int id) { return dialog_->FindWindow(id); }
     wxChoice* Combo(int id) { return static_cast<wxChoice*>(Control(id)); }
-    std::string Text(int id) { return TextOf(dialog_.get(), id); }
 
     // Presses "数値変更"; `act` runs in the open editor and must close it.
     void RunEditor(const std::function<void(CSettingsDialog&)>& act) {
         EditorSession session(act);
-        ClickOn(Control(IDC_CHANGE_VALUES));
+        Press(IDC_CHANGE_VALUES);
         PumpUntil([] { return FindShownWindow<CSettingsDialog>() == nullptr; });
         EXPECT_TRUE(session.ran);
     }
-
-    ScratchFolder folder_;
-    std::unique_ptr<CMainDialog> dialog_;
 };
 
 wxTextCtrl* EditBox(CSettingsDialog& editor) {
@@ -111,6 +85,10 @@ std::string Status(CSettingsDialog& editor) { return TextOf(&editor, IDC_EDITOR_
 void PressEsc(CSettingsDialog& editor) {
     FocusOn(EditBox(editor));
     PressKey(WXK_ESCAPE);
+}
+
+ExpectMessageBox ExpectSaveQuestion(int answer) {
+    return ExpectMessageBox(answer, text::kEditorConfirmSave, kQuestion);
 }
 
 void ClickSave(CSettingsDialog& editor) { ClickOn(editor.FindWindow(IDC_EDITOR_SAVE)); }
@@ -150,13 +128,13 @@ TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
         std::string text = BoxText(editor);
         text.replace(text.find("28-38-48"), 8, "30-39-53");
         SetBoxText(editor, text);
-        wxTEST_DIALOG(ClickSave(editor), wxExpectModal<wxMessageDialog>(wxID_YES));
+        wxTEST_DIALOG(ClickSave(editor), ExpectSaveQuestion(wxID_YES));
     });
     EXPECT_NE(ReadBytes(text::kGearFileName).find("\r\n30-39-53\r\nfEnd\r\n"), std::string::npos);
     EXPECT_EQ(Combo(IDC_CRANKSET)->GetCount(), 0u);  // not before Update
 
-    ClickOn(Control(IDC_UPDATE));
-    ClickOn(Control(IDC_UPDATE));  // a second press replaces the choices, adding none
+    Press(IDC_UPDATE);
+    Press(IDC_UPDATE);  // a second press replaces the choices, adding none
     ASSERT_EQ(Combo(IDC_CRANKSET)->GetCount(), 1u);
     EXPECT_EQ(FromWidgetText(Combo(IDC_CRANKSET)->GetString(0)), "30-39-53");  // no line feed shown
     EXPECT_EQ(Combo(IDC_CASSETTE)->GetCount(), 1u);
@@ -171,7 +149,7 @@ TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
 TEST_F(GearDataTest, UpdateWithoutTheFileKeepsTheChoicesItHad) {
     OpenWithDefaultFile();
     std::remove(text::kGearFileName);
-    ClickOn(Control(IDC_UPDATE));
+    Press(IDC_UPDATE);
     EXPECT_EQ(Text(IDC_AVG_STATUS), text::kGearFileOpenFailed);
     EXPECT_EQ(Combo(IDC_TYRE)->GetCount(), 14u);
     EXPECT_EQ(Text(IDC_CIRCUMFERENCE), "2136");
@@ -182,7 +160,7 @@ TEST_F(GearDataTest, AnsweringNoOrTheCloseBoxClosesTheEditorAndLeavesTheFile) {
     RunEditor([](CSettingsDialog& editor) {
         EXPECT_EQ(Status(editor), "");
         SetBoxText(editor, "changed");
-        wxTEST_DIALOG(ClickSave(editor), wxExpectModal<wxMessageDialog>(wxID_NO));
+        wxTEST_DIALOG(ClickSave(editor), ExpectSaveQuestion(wxID_NO));
     });
     RunEditor([](CSettingsDialog& editor) {
         GTestModalHook noBox(__FILE__, __LINE__, __func__);
@@ -199,21 +177,19 @@ TEST_F(GearDataTest, EscAsksSavesAndClosesUnlessTheSaveFails) {
     RunEditor([&](CSettingsDialog& editor) {
         SetBoxText(editor, "Fr\n1-2\nfE\n");
         FailNextTextFileReplaceForTesting();
-        SeenMessageBox question;
-        wxTEST_DIALOG(PressEsc(editor), ExpectMessageBox(wxID_YES, &question));
-        EXPECT_EQ(question.text, text::kEditorConfirmSave);
+        wxTEST_DIALOG(PressEsc(editor), ExpectSaveQuestion(wxID_YES));
         EXPECT_TRUE(editor.IsShown());
         EXPECT_EQ(Status(editor), text::kGearFileWriteFailed);
         EXPECT_EQ(BoxText(editor), "Fr\n1-2\nfE\n");
         EXPECT_EQ(ReadBytes(text::kGearFileName), before);
-        wxTEST_DIALOG(PressEsc(editor), wxExpectModal<wxMessageDialog>(wxID_YES));
+        wxTEST_DIALOG(PressEsc(editor), ExpectSaveQuestion(wxID_YES));
     });
     EXPECT_EQ(ReadBytes(text::kGearFileName), "Fr\r\n1-2\r\nfE\r\n");
 }
 
 TEST_F(GearDataTest, PickingTheSeventhTyreSetsOnlyTheCircumference) {
     OpenWithDefaultFile();
-    SetTextOf(dialog_.get(), IDC_SPROCKET_FIRST, "11");
+    Set(IDC_SPROCKET_FIRST, "11");
     Choose(Combo(IDC_TYRE), 6);
     EXPECT_EQ(Text(IDC_CIRCUMFERENCE), "2130");
     EXPECT_EQ(TyreFields.Texts()[1], "2130\n");  // the line feed stays in the data
@@ -249,7 +225,7 @@ TEST_F(GearDataTest, UnusualBytesSurviveTheEditorsBox) {
     WriteBytes(text::kGearFileName, file);
     OpenMainWindow();
     RunEditor([](CSettingsDialog& editor) {
-        wxTEST_DIALOG(ClickSave(editor), wxExpectModal<wxMessageDialog>(wxID_YES));
+        wxTEST_DIALOG(ClickSave(editor), ExpectSaveQuestion(wxID_YES));
     });
     EXPECT_EQ(ReadBytes(text::kGearFileName), file.substr(0, file.size() - 2));
 }
@@ -261,7 +237,7 @@ TEST_F(GearDataTest, AFolderNamedLikeTheFileIsReportedAndKept) {
     RunEditor([](CSettingsDialog& editor) {
         EXPECT_EQ(Status(editor), text::kGearFileOpenFailed);
         SetBoxText(editor, "Fr");
-        wxTEST_DIALOG(ClickSave(editor), wxExpectModal<wxMessageDialog>(wxID_YES));
+        wxTEST_DIALOG(ClickSave(editor), ExpectSaveQuestion(wxID_YES));
         EXPECT_TRUE(editor.IsShown());
         EXPECT_EQ(Status(editor), text::kGearFileWriteFailed);
         editor.Close();

@@ -1,0 +1,133 @@
+// The Calculate command and the side calculators' rows, driven on the real main window.
+#include <gtest/gtest.h>
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+
+#include "calc/operand_stack.h"
+#include "res/strings.h"
+#include "tests/support/window_test.h"
+
+namespace {
+
+class CalcUiTest : public MainWindowTest {
+protected:
+    wxCheckBox* Minutes() { return static_cast<wxCheckBox*>(Control(IDC_AVG_MINUTES)); }
+    wxComboBox* SpeedClass() { return static_cast<wxComboBox*>(Control(IDC_ENERGY_CLASS)); }
+
+    // A worked example in every side calculator's row.
+    void FillAllRows() {
+        for (const auto& [id, text] : {std::pair{IDC_AVG_DISTANCE, "40"}, {IDC_AVG_TIME, "2"},
+                                       {IDC_GRAD_HEIGHT, "100"}, {IDC_GRAD_GRADIENT, "5"},
+                                       {IDC_ENERGY_DISTANCE, "40"}, {IDC_ENERGY_WEIGHT, "70"},
+                                       {IDC_ENERGY_HEIGHT, "500"}, {IDC_ENERGY_GRADIENT, "5"}})
+            Set(id, text);
+        SpeedClass()->SetSelection(1);
+    }
+    std::string Texts(std::initializer_list<int> ids) {
+        std::string all;
+        for (int id : ids) all += Text(id) + "|";
+        return all;
+    }
+};
+
+TEST_F(CalcUiTest, EnterInTheCadenceBoxFillsTheTableAndALaterPressEmptiesCells) {
+    FillWorkedExample();
+    FocusOn(Control(IDC_CADENCE));
+    PressKey(WXK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return Cell(1, 1) != ""; }));
+    EXPECT_EQ(Cell(1, 1), "13.20");
+    EXPECT_EQ(Cell(2, 3), "23.89");
+    EXPECT_EQ(Cell(3, 8), "45.27");
+    EXPECT_EQ(Cell(3, 9), "");
+
+    Set(IDC_SPROCKET_FIRST + 2, "");
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(Cell(2, 3), "");
+    EXPECT_EQ(Cell(2, 4), "26.88");
+}
+
+TEST_F(CalcUiTest, OnePressWorksOutEveryRowAndLeavesTheStackEmpty) {
+    Set(IDC_CADENCE, "90");
+    FillAllRows();
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(Texts({IDC_AVG_SPEED, IDC_AVG_DISTANCE, IDC_AVG_TIME_LABEL, IDC_AVG_STATUS}),
+              "20.00|40|" + std::string(text::kTimeLabelHours) + "|" + text::kEnterTwoValues + "|");
+    EXPECT_EQ(Texts({IDC_GRAD_LENGTH, IDC_GRAD_STATUS}), "2.00|" + std::string(text::kEnterTwoValues) + "|");
+    EXPECT_EQ(Texts({IDC_ENERGY_RESULT, IDC_ENERGY_STATUS}), "983.90|" + std::string(text::kEnergySummitHint) + "|");
+    EXPECT_EQ(OperandStack::Instance().Count(), 0);
+
+    // The two rows are full now and ask for an empty box; a refused energy leaves the old
+    // result standing. Without a cadence its hint replaces the average-speed status only.
+    Set(IDC_ENERGY_WEIGHT, "0");
+    Set(IDC_CADENCE, "");
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(Texts({IDC_AVG_SPEED, IDC_AVG_STATUS}), "20.00|" + std::string(text::kCadenceMissing) + "|");
+    EXPECT_EQ(Text(IDC_GRAD_STATUS), text::kGradLeaveOneEmpty);
+    EXPECT_EQ(Texts({IDC_ENERGY_RESULT, IDC_ENERGY_STATUS}), "983.90|" + std::string(text::kHalfWidthDigits) + "|");
+    EXPECT_EQ(OperandStack::Instance().Count(), 0);
+}
+
+TEST_F(CalcUiTest, TheMinutesBoxSetsTheTimeUnitAtTheNextPress) {
+    Set(IDC_AVG_DISTANCE, "40");
+    Set(IDC_AVG_TIME, "90");
+    Press(IDC_AVG_MINUTES);
+    ASSERT_TRUE(Minutes()->IsChecked());
+    EXPECT_EQ(Text(IDC_AVG_TIME_LABEL), text::kTimeLabelHours);
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(Text(IDC_AVG_SPEED), "26.67");
+    EXPECT_EQ(Text(IDC_AVG_TIME_LABEL), text::kTimeLabelMinutes);
+}
+
+// A Clear leaves the statuses, the minutes box, the speed class and the other rows.
+TEST_F(CalcUiTest, EachClearEmptiesItsOwnRowOnly) {
+    Set(IDC_CADENCE, "90");
+    FillAllRows();
+    Press(IDC_AVG_MINUTES);
+    Press(IDC_CALCULATE);
+    const std::string statuses = Texts({IDC_AVG_STATUS, IDC_GRAD_STATUS, IDC_ENERGY_STATUS});
+    const std::initializer_list<int> average = {IDC_AVG_SPEED, IDC_AVG_DISTANCE, IDC_AVG_TIME};
+    const std::initializer_list<int> gradient = {IDC_GRAD_LENGTH, IDC_GRAD_HEIGHT, IDC_GRAD_GRADIENT};
+    const std::initializer_list<int> energy = {IDC_ENERGY_DISTANCE, IDC_ENERGY_WEIGHT, IDC_ENERGY_HEIGHT,
+                                               IDC_ENERGY_GRADIENT, IDC_ENERGY_RESULT};
+    const std::string gradientBefore = Texts(gradient);
+    const std::string energyBefore = Texts(energy);
+
+    Press(IDC_AVG_CLEAR);
+    EXPECT_EQ(Texts(average), "|||");
+    EXPECT_EQ(Texts(gradient), gradientBefore);
+    Press(IDC_GRAD_CLEAR);
+    EXPECT_EQ(Texts(gradient), "|||");
+    EXPECT_EQ(Texts(energy), energyBefore);
+    Press(IDC_ENERGY_CLEAR);
+    EXPECT_EQ(Texts(energy), "|||||");
+    EXPECT_EQ(Text(IDC_CADENCE), "90");
+
+    EXPECT_EQ(Texts({IDC_AVG_STATUS, IDC_GRAD_STATUS, IDC_ENERGY_STATUS}), statuses);
+    EXPECT_EQ(Text(IDC_AVG_TIME_LABEL), text::kTimeLabelMinutes);
+    EXPECT_TRUE(Minutes()->IsChecked());
+    EXPECT_EQ(SpeedClass()->GetSelection(), 1);
+}
+
+TEST_F(CalcUiTest, TypingIntoTheSpeedClassFieldUnchoosesTheClass) {
+    Set(IDC_ENERGY_DISTANCE, "40");
+    SpeedClass()->SetSelection(0);
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(Text(IDC_ENERGY_RESULT), "638.73");
+
+    FocusOn(SpeedClass());
+    PressKey('5');
+    ASSERT_EQ(Text(IDC_ENERGY_CLASS), "5");
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(Text(IDC_ENERGY_STATUS), text::kEnergyNeedDistance);
+    EXPECT_EQ(Text(IDC_ENERGY_RESULT), "638.73");
+}
+
+// The window shows the stack's misuse in a message box.
+TEST_F(CalcUiTest, TheStackTellsOfAnUnderflowInAMessageBox) {
+    double popped = -1;
+    wxTEST_DIALOG(popped = OperandStack::Instance().Pop(),
+                  ExpectMessageBox(wxID_OK, text::kStackEmpty, kWarning));
+    EXPECT_EQ(popped, 0.0);
+}
+
+}  // namespace

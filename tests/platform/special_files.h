@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include <sys/stat.h>
@@ -28,11 +29,9 @@ inline const SpecialFile kSpecialFiles[] = {
 inline std::string Describe(const char* name) {
     struct stat st;
     if (lstat(name, &st) != 0) return "nothing";
-    std::string described;
-    for (const auto value : {static_cast<long long>(st.st_mode), static_cast<long long>(st.st_ino),
-                             static_cast<long long>(st.st_size), static_cast<long long>(st.st_mtim.tv_sec),
-                             static_cast<long long>(st.st_mtim.tv_nsec)})
-        described += std::to_string(value) + " ";
-    if (S_ISLNK(st.st_mode)) described += std::filesystem::read_symlink(name).string();
-    return described;
+    std::ostringstream described;
+    described << st.st_mode << ' ' << st.st_ino << ' ' << st.st_size << ' ' << st.st_mtim.tv_sec
+              << '.' << st.st_mtim.tv_nsec;
+    if (S_ISLNK(st.st_mode)) described << " -> " << std::filesystem::read_symlink(name).string();
+    return described.str();
 }

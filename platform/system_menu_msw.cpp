@@ -3,6 +3,7 @@
 #include "platform/system_menu.h"
 
 #include <wx/dialog.h>
+#include <wx/menu.h>
 
 #include "platform/widget_text.h"
 #include "platform/window_hook_msw.h"
@@ -24,10 +25,9 @@ void AppendSystemMenuEntry(wxDialog& window, std::string_view entryText, int com
                            SystemCommandHandler onCommand) {
     if (entryText.empty()) return;
     const HWND hwnd = window.GetHWND();
-    if (HMENU menu = GetSystemMenu(hwnd, FALSE)) {
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(command),
-                    ToWidgetText(entryText).wc_str());
+    if (wxMenu* menu = window.MSWGetSystemMenu()) {
+        menu->AppendSeparator();
+        menu->Append(command, ToWidgetText(entryText));
     }
     AddMessageFilter(window, [hwnd, onCommand = std::move(onCommand)](
                                  UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

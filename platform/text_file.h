@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-// Whether a file or folder of that name exists.
+// Whether anything stands at that name: a file, a folder, even a link that leads nowhere.
 bool FileExists(const char* name);
 
-// Reads a regular file piece by piece through a fixed buffer, so memory stays bounded
-// whatever the file's size.
+// Reads a regular file (or one that links lead to) piece by piece through a fixed buffer,
+// so memory stays bounded whatever the file's size.
 class TextFileReader {
 public:
     explicit TextFileReader(const char* name);
@@ -52,8 +52,9 @@ TextReadResult ReadTextFile(const char* name, std::size_t maxBytes, std::string&
 // Replaces the file's content with text, never leaving it half written: the text goes to
 // a new file in the same folder, which is flushed to disk and then renamed over the old
 // one, with the old file's permissions. A symbolic link keeps pointing at the file it
-// names, which is the file replaced. Returns false when anything failed, the old file
-// then being as it was.
+// names, which is the file replaced. Anything else standing at the name (a folder, a
+// pipe, a device, a link that leads nowhere) is refused. Returns false when anything
+// failed, the old file then being as it was.
 bool ReplaceTextFile(const char* name, std::string_view text);
 
 // Tests run as root, where permissions do not stop a write: this makes the next

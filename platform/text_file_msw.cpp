@@ -29,6 +29,20 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+// Whether the name leads to a file, behind any links: not to a folder, a device or
+// nowhere. Opened without access, which reads nothing and never waits.
+bool LeadsToFile(const char* name) {
+    const HANDLE file = CreateFileA(name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool leads = GetFileType(file) == FILE_TYPE_DISK &&
+                       GetFileInformationByHandle(file, &info) &&
+                       !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    CloseHandle(file);
+    return leads;
+}
+
 }  // namespace
 
 namespace text_file_os {
@@ -54,9 +68,10 @@ long long Read(int fd, char* buffer, std::size_t size) {
 void Close(int fd) { _close(fd); }
 
 bool Replace(const char* name, std::string_view bytes, bool failBeforeRename) {
-    const DWORD attributes = GetFileAttributesA(name);
-    const bool hadFile = attributes != INVALID_FILE_ATTRIBUTES;
-    if (hadFile && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    // Only a file, named directly or through links, is replaced: a folder or a link that
+    // leads nowhere stays as it is.
+    const bool hadFile = Exists(name);
+    if (hadFile && !LeadsToFile(name)) return false;
 
     // Full paths: ReplaceFile does not take relative ones everywhere (wine).
     char path[MAX_PATH];

@@ -67,14 +67,19 @@ namespace text_file_os {
 
 bool Exists(const char* name) {
     struct stat st;
-    return stat(name, &st) == 0;
+    return lstat(name, &st) == 0;
 }
 
 int OpenRegular(const char* name, std::size_t& size) {
-    const int fd = open(name, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return -1;
+    // Nothing but a regular file is opened: a named pipe would wait in open() for a
+    // writer, and opening a device may act on it. Something swapped in after the check
+    // cannot make open() wait either (O_NONBLOCK), and fstat refuses it.
     struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (stat(name, &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    const int fd = open(name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
         close(fd);
         return -1;
     }
@@ -95,8 +100,10 @@ void Close(int fd) { close(fd); }
 bool Replace(const char* name, std::string_view bytes, bool failBeforeRename) {
     const std::string path = FollowLinks(name);
     struct stat old;
-    const bool hadFile = stat(path.c_str(), &old) == 0;
-    if (hadFile && !S_ISREG(old.st_mode)) return false;
+    const bool hadFile = lstat(name, &old) == 0;
+    // Only a regular file, named directly or through links, is replaced: a folder, a pipe,
+    // a device, a link that leads nowhere or in a circle stays as it is.
+    if (hadFile && (lstat(path.c_str(), &old) != 0 || !S_ISREG(old.st_mode))) return false;
 
     std::string temp = FolderOf(path) + "/." + BaseNameOf(path) + ".XXXXXX";
     const int fd = mkstemp(temp.data());

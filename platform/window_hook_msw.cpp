@@ -1,7 +1,9 @@
-// Implemented as a comctl32 window subclass, so it needs nothing of the window's class.
+// Implemented as a comctl32 window subclass rather than an MSWWindowProc override: the
+// override would have every dialog class derive from a Windows-only base, while the
+// subclass lets this layer filter any window it is given. The filters hang on the window
+// as a property, as the 64-bit import library lacks GetWindowSubclass.
 #include "platform/window_hook_msw.h"
 
-#include <map>
 #include <vector>
 
 #include <commctrl.h>
@@ -10,12 +12,11 @@
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x564C;
+constexpr wchar_t kFiltersProperty[] = L"VelmorMessageFilters";
 
 struct Filters {
     std::vector<MessageFilter> list;
 };
-// The windows that have filters (the 64-bit import library lacks GetWindowSubclass).
-std::map<HWND, Filters*> g_filtered;
 
 // The one message that PassMessageOn is sending, which the filters must not see.
 struct Passing {
@@ -30,7 +31,7 @@ LRESULT CALLBACK FilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     auto* filters = reinterpret_cast<Filters*>(data);
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(hwnd, FilterProc, kSubclassId);
-        g_filtered.erase(hwnd);
+        RemovePropW(hwnd, kFiltersProperty);
         delete filters;
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
@@ -52,9 +53,10 @@ LRESULT CALLBACK FilterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 void AddMessageFilter(wxWindow& window, MessageFilter filter) {
     const HWND hwnd = window.GetHWND();
-    Filters*& filters = g_filtered[hwnd];
+    auto* filters = static_cast<Filters*>(GetPropW(hwnd, kFiltersProperty));
     if (!filters) {
         filters = new Filters;
+        SetPropW(hwnd, kFiltersProperty, filters);
         SetWindowSubclass(hwnd, FilterProc, kSubclassId, reinterpret_cast<DWORD_PTR>(filters));
     }
     filters->list.push_back(std::move(filter));

@@ -1,11 +1,9 @@
-// Identifiers of the dialog templates, their controls, the string table and the icon.
+// Identifiers of the dialog templates, their controls and the system-menu command.
 #pragma once
 
 enum : int {
     IDD_ABOUTBOX = 100,
-    IDS_ABOUTBOX = 101,
     IDD_MAIN = 102,
-    IDR_MAINFRAME = 128,
     IDD_SETTINGS = 133,
 
     IDM_ABOUTBOX = 0x0010,  // system-menu command of the About entry

@@ -40,10 +40,12 @@ TEST_F(CalcUiTest, EnterInTheCadenceBoxFillsTheTableAndALaterPressEmptiesCells) 
     EXPECT_EQ(Cell(3, 8), "45.27");
     EXPECT_EQ(Cell(3, 9), "");
 
+    // Only the first 18 characters of a box count: a cadence of 9 here.
     Set(IDC_SPROCKET_FIRST + 2, "");
+    Set(IDC_CADENCE, std::string(17, '0') + "90");
     Press(IDC_CALCULATE);
     EXPECT_EQ(Cell(2, 3), "");
-    EXPECT_EQ(Cell(2, 4), "26.88");
+    EXPECT_EQ(Cell(2, 4), "2.69");
 }
 
 TEST_F(CalcUiTest, OnePressWorksOutEveryRowAndLeavesTheStackEmpty) {

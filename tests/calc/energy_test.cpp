@@ -24,6 +24,7 @@ const EnergyCase kCases[] = {
     // A flat ride; the climbs below use the other two classes.
     {"40", "", "", "", 0, {text::kEnergyClimbIncomplete, kResult, "638.73"}},
     {"-40", "", "", "", 0, {text::kEnergyClimbIncomplete, kResult, "-638.73"}},
+    {"100000", "", "", "", 0, {text::kEnergyClimbIncomplete, kResult, "1596814.62"}},
     // A ride with a climb; a short one ends below 0.
     {"40", "70", "500", "5", 1, {text::kEnergySummitHint, kResult, "983.90"}},
     {"1", "10", "500", "1", 2, {text::kEnergySummitHint, kResult, "-1083.71"}},
@@ -31,6 +32,7 @@ const EnergyCase kCases[] = {
     {"", "", "", "", 0, {text::kEnergyNeedDistance}},
     {"", "70", "", "", 0, {text::kEnergyClimbIncomplete}},
     {"40", "0", "", "", 0, {text::kEnergyClimbIncomplete}},  // before the zero test
+    {"40", "70", "500", "", 1, {text::kEnergyClimbIncomplete}},
     // A used value of 0, or text that reads as 0.
     {"0", "", "", "", 0, {text::kHalfWidthDigits}},
     {" ", "", "", "", 0, {text::kHalfWidthDigits}},

@@ -22,7 +22,7 @@ TEST(ReadNumber, ReadsTheLeadingNumberAsAtofDoes) {
     const ReadCase cases[] = {
         {"90", 18, 90},
         {"50T", 18, 50},
-        {"5,0", 18, 5},
+        {"5,5", 18, 5},
         {"", 18, 0},
         {"abc", 18, 0},
         {"１２", 18, 0},  // full-width digits are not digits
@@ -66,6 +66,7 @@ TEST(FormatFixed2, RoundsTheSeventeenDigitStringHalfUp) {
         {0.0, "0.00"},
         {-5.0, "-5.00"},
         {-0.001, "-0.00"},
+        {-0.0, "-0.00"},
         {2.675, "2.67"},            // 2.6749999999999998 in 17 digits
         {1000000000000000.125, "1000000000000000.10"},  // 1.0000000000000001e15 in 17 digits
         {123456.789, "123456.79"},

@@ -1,97 +1,13 @@
 // The gear choices of the main window and the gear-data editor, driven as a user would,
 // each test in a fresh empty current directory.
 #include <cstdio>
-#include <functional>
 #include <string>
 
-#include <gtest/gtest.h>
-#include <wx/choice.h>
-#include <wx/textctrl.h>
-
 #include "gear_data/editor_text.h"
-#include "gear_data/gear_file.h"
-#include "gear_data/gear_tables.h"
-#include "gear_data/settings_dialog.h"
 #include "platform/text_file.h"
-#include "res/strings.h"
-#include "tests/support/window_test.h"
+#include "tests/gear_data/gear_data_ui_test.h"
 
 namespace {
-
-// Runs `act` in the editor's modal run once the editor has opened.
-class EditorSession : public wxModalDialogHook {
-public:
-    explicit EditorSession(std::function<void(CSettingsDialog&)> act) : act_(std::move(act)) {
-        Register();
-    }
-    ~EditorSession() override { Unregister(); }
-    bool ran = false;
-
-protected:
-    int Enter(wxDialog* dialog) override {
-        if (auto* editor = dynamic_cast<CSettingsDialog*>(dialog)) {
-            wxTheApp->CallAfter([this, editor] {
-                PumpUntil([editor] { return editor->IsShown(); });
-                ran = editor->IsModal();
-                act_(*editor);
-            });
-        }
-        return wxID_NONE;
-    }
-    void Exit(wxDialog*) override {}
-
-private:
-    std::function<void(CSettingsDialog&)> act_;
-};
-
-class GearDataTest : public MainWindowTest {
-protected:
-    // The lists as at program start; the window opens once the test has laid its files.
-    void SetUp() override {
-        CranksetList = CassetteList = TyreList = GearList{};
-        CranksetFields = {};
-        CassetteFields = {};
-        TyreFields = {};
-    }
-    // Writes the default file, opens the main window and gives the file's bytes.
-    std::string OpenWithDefaultFile() {
-        WriteDefaultGearFile();
-        OpenMainWindow();
-        return ReadBytes(text::kGearFileName);
-    }
-    wxChoice* Combo(int id) { return static_cast<wxChoice*>(Control(id)); }
-
-    // Presses "数値変更"; `act` runs in the open editor and must close it.
-    void RunEditor(const std::function<void(CSettingsDialog&)>& act) {
-        EditorSession session(act);
-        Press(IDC_CHANGE_VALUES);
-        PumpUntil([] { return FindShownWindow<CSettingsDialog>() == nullptr; });
-        EXPECT_TRUE(session.ran);
-    }
-};
-
-wxTextCtrl* EditBox(CSettingsDialog& editor) {
-    return static_cast<wxTextCtrl*>(editor.FindWindow(IDC_EDITOR_TEXT));
-}
-
-// As typed: a line break at the end stays.
-void SetBoxText(CSettingsDialog& editor, const std::string& cp932) {
-    EditBox(editor)->ChangeValue(ToWidgetText(cp932));
-}
-
-std::string BoxText(CSettingsDialog& editor) { return TextOf(&editor, IDC_EDITOR_TEXT); }
-std::string Status(CSettingsDialog& editor) { return TextOf(&editor, IDC_EDITOR_STATUS); }
-
-void PressEsc(CSettingsDialog& editor) {
-    FocusOn(EditBox(editor));
-    PressKey(WXK_ESCAPE);
-}
-
-ExpectMessageBox ExpectSaveQuestion(int answer) {
-    return ExpectMessageBox(answer, text::kEditorConfirmSave, kQuestion);
-}
-
-void ClickSave(CSettingsDialog& editor) { ClickOn(editor.FindWindow(IDC_EDITOR_SAVE)); }
 
 void Choose(wxChoice* combo, int position) {
     combo->SetSelection(position);
@@ -228,21 +144,6 @@ TEST_F(GearDataTest, UnusualBytesSurviveTheEditorsBox) {
         wxTEST_DIALOG(ClickSave(editor), ExpectSaveQuestion(wxID_YES));
     });
     EXPECT_EQ(ReadBytes(text::kGearFileName), file.substr(0, file.size() - 2));
-}
-
-TEST_F(GearDataTest, AFolderNamedLikeTheFileIsReportedAndKept) {
-    std::filesystem::create_directory(text::kGearFileName);
-    OpenMainWindow();
-    EXPECT_EQ(Text(IDC_AVG_STATUS), text::kGearFileOpenFailed);
-    RunEditor([](CSettingsDialog& editor) {
-        EXPECT_EQ(Status(editor), text::kGearFileOpenFailed);
-        SetBoxText(editor, "Fr");
-        wxTEST_DIALOG(ClickSave(editor), ExpectSaveQuestion(wxID_YES));
-        EXPECT_TRUE(editor.IsShown());
-        EXPECT_EQ(Status(editor), text::kGearFileWriteFailed);
-        editor.Close();
-    });
-    EXPECT_TRUE(std::filesystem::is_directory(text::kGearFileName));
 }
 
 }  // namespace

@@ -1,34 +1,23 @@
 // Figures of the gear-data file: reading it (the default file, and 100 MiB next to wc -l
 // on the same file), and the editor's load and save of a 4 MiB file.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
-#include <vector>
 
+#include "bench/median_time.h"
 #include "gear_data/editor_text.h"
 #include "gear_data/gear_file.h"
 #include "gear_data/gear_tables.h"
 #include "platform/cp932.h"
 #include "platform/text_file.h"
 #include "res/strings.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
-double MedianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+double MedianMs(int runs, const std::function<void()>& work) { return MedianMicros(runs, 1, work) / 1000; }
 
 // A field of /proc/self/status in kB.
 long StatusKb(const char* field) {
@@ -62,10 +51,7 @@ void WriteRepeatedDefaultFile(std::size_t bytes, const std::string& extraLine) {
 }  // namespace
 
 int main() {
-    namespace fs = std::filesystem;
-    std::string folder = (fs::temp_directory_path() / "velmor-bench-XXXXXX").string();
-    if (!mkdtemp(folder.data())) return 1;
-    fs::current_path(folder);
+    const ScratchFolder folder;
 
     WriteDefaultGearFile();
     const double defaultUs = MedianMs(5, [] { for (int i = 0; i < 1000; ++i) ReadGearFile(); });
@@ -90,7 +76,4 @@ int main() {
     const double saveMs = MedianMs(5, [&] { editor.Save(Utf8ToCp932(box)); });
     std::printf("Editor load of 4 MiB (to the box's text): %8.1f ms   (target under 300 ms)\n", loadMs);
     std::printf("Editor save of 4 MiB (from the box's):    %8.1f ms   (target under 300 ms)\n", saveMs);
-
-    fs::current_path(fs::temp_directory_path());
-    fs::remove_all(folder);
 }

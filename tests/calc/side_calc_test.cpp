@@ -57,9 +57,7 @@ void ExpectRows(const Case (&rows)[N], Solve solve) {
 }
 
 struct AverageSpeedCase {
-    const char* distance;
-    const char* time;
-    const char* speed;
+    const char *distance, *time, *speed;
     bool minutes;
     ExpectedOutcome expected;
 };
@@ -111,9 +109,7 @@ TEST(SolveAverageSpeed, TheTimeLabelFollowsTheUnitWhateverTheOutcome) {
 }
 
 struct GradientCase {
-    const char* length;
-    const char* height;
-    const char* gradient;
+    const char *length, *height, *gradient;
     ExpectedOutcome expected;
 };
 
@@ -153,10 +149,7 @@ TEST(SolveGradient, FollowsTheRowsOfItsTable) {
 }
 
 struct EnergyCase {
-    const char* distance;
-    const char* weight;
-    const char* height;
-    const char* gradient;
+    const char *distance, *weight, *height, *gradient;
     int speedClass;
     ExpectedOutcome expected;
 };

@@ -82,7 +82,7 @@ void WrapLabelText(wxStaticText* label, bool fixedText) {
     // costs the toolkit a second measuring pass when the window is first shown.
     const int width = label->GetSize().x;
     const wxWindow& measure = *label->GetParent();
-    if (fixedText && measure.GetTextExtent(text).x <= width) return;
+    if (fixedText && measure.GetTextExtent(text).x < width) return;
     gtk_label_set_line_wrap(gtkLabel, TRUE);
     gtk_label_set_line_wrap_mode(gtkLabel, PANGO_WRAP_WORD_CHAR);
     // Only what is drawn changes; the control's text stays as the template has it.

@@ -3,8 +3,8 @@
 // (kB, after it has settled); then ends the program.
 // startup_timer --painted PROGRAM [ARGS...]: prints the milliseconds until the program
 // writes its first line (the benchmark builds do so once their first paint is complete and
-// end) and the milliseconds of processor time it has used, which a busy machine does not
-// stretch.
+// end) and the milliseconds of processor time it has used, which a busy machine stretches
+// less.
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <sys/resource.h>

@@ -8,6 +8,10 @@ public:
     // The program takes no command-line arguments.
     bool OnInit() override { return true; }
 
+    // The windows are laid out left to right whatever the locale; asking the locale
+    // would build wx's table of every language while the first window is created.
+    wxLayoutDirection GetLayoutDirection() const override { return wxLayout_LeftToRight; }
+
     // No message loop of its own: the main window's modal run is the program.
     int OnRun() override {
         CMainDialog dialog;

@@ -65,7 +65,7 @@ void CreateControl(wxDialog& dialog, const DialogUnits& du, const ControlTemplat
             label->SetLabelText(text);
         else
             label->SetLabel(text);
-        WrapLabelText(label);
+        WrapLabelText(label, c.id == IDC_STATIC);
         break;
     }
     case ControlKind::Frame: {

@@ -18,5 +18,6 @@ void UseDialogFont(wxDialog& dialog, const wxFont& font);
 // toolkit's theme would otherwise grow them over their neighbours. Safe to call often.
 void UseCompactControls();
 
-// A static text wraps at word breaks within its box and starts at its top.
-void WrapLabelText(wxStaticText* label);
+// A static text wraps at word breaks within its box and starts at its top. fixedText: the
+// label's text never changes after this.
+void WrapLabelText(wxStaticText* label, bool fixedText);

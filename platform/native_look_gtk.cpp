@@ -68,7 +68,7 @@ void UseCompactControls() {
     installed = true;
 }
 
-void WrapLabelText(wxStaticText* label) {
+void WrapLabelText(wxStaticText* label, bool fixedText) {
     GtkLabel* gtkLabel = GTK_LABEL(label->GetHandle());
     gtk_label_set_xalign(gtkLabel, 0.0f);
     gtk_label_set_yalign(gtkLabel, 0.0f);
@@ -78,11 +78,14 @@ void WrapLabelText(wxStaticText* label) {
     const bool oneLatinWord = !text.empty() && text.find(' ') == wxString::npos &&
                               std::all_of(text.begin(), text.end(), [](wxUniChar c) { return c.IsAscii(); });
     if (oneLatinWord) return;
+    // A fixed text that fits on one line looks the same unwrapped, and a wrapping label
+    // costs the toolkit a second measuring pass when the window is first shown.
+    const int width = label->GetSize().x;
+    const wxWindow& measure = *label->GetParent();
+    if (fixedText && measure.GetTextExtent(text).x < width) return;
     gtk_label_set_line_wrap(gtkLabel, TRUE);
     gtk_label_set_line_wrap_mode(gtkLabel, PANGO_WRAP_WORD_CHAR);
     // Only what is drawn changes; the control's text stays as the template has it.
-    if (text.find("  ") != wxString::npos) {
-        const wxString lines = BreakAtSpaces(text, label->GetSize().x, *label->GetParent());
-        gtk_label_set_text(gtkLabel, lines.utf8_str());
-    }
+    if (text.find("  ") != wxString::npos)
+        gtk_label_set_text(gtkLabel, BreakAtSpaces(text, width, measure).utf8_str());
 }

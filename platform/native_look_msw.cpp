@@ -44,4 +44,4 @@ void UseDialogFont(wxDialog& dialog, const wxFont& font) { dialog.SetFont(font);
 
 void UseCompactControls() {}
 
-void WrapLabelText(wxStaticText*) {}
+void WrapLabelText(wxStaticText*, bool) {}

@@ -101,6 +101,7 @@ LANG=C.UTF-8 LC_ALL=C.UTF-8 run unit-cp1252 velmor_unit_tests.exe --gtest_filter
 "${wine%/*}/wineserver" -k 2>/dev/null || true
 EOF
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$results/run.sh"
+"$top/bench/startup-windows.sh" "$out/$arch" "$wine" || say "start-up figures failed"
 
 passed=0
 failed=0

@@ -1,6 +1,5 @@
 // The gear choices of the main window and the gear-data editor, driven as a user would,
 // each test in a fresh empty current directory.
-#include <cstdio>
 #include <string>
 
 #include "gear_data/editor_text.h"
@@ -60,15 +59,6 @@ TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
     const char* shown[] = {"24", "21", "18", "16", "15", "14", "13", "12", "", "", "30", "39", "53", "2136"};
     for (std::size_t i = 0; i < std::size(kGearBoxes); ++i) EXPECT_EQ(Text(kGearBoxes[i]), shown[i]) << kGearBoxes[i];
     EXPECT_EQ(wxWindow::FindFocus(), Control(IDC_CADENCE));
-}
-
-TEST_F(GearDataTest, UpdateWithoutTheFileKeepsTheChoicesItHad) {
-    OpenWithDefaultFile();
-    std::remove(text::kGearFileName);
-    Press(IDC_UPDATE);
-    EXPECT_EQ(Text(IDC_AVG_STATUS), text::kGearFileOpenFailed);
-    EXPECT_EQ(Combo(IDC_TYRE)->GetCount(), 14u);
-    EXPECT_EQ(Text(IDC_CIRCUMFERENCE), "2136");
 }
 
 TEST_F(GearDataTest, AnsweringNoOrTheCloseBoxClosesTheEditorAndLeavesTheFile) {

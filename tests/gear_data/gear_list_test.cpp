@@ -33,6 +33,7 @@ const SplitCase kSplitCases[] = {
     {"1-2-3-4-5", {"", "", ""}, true, {"1", "2", "3"}},
     {"700CTubular-2130\n", {"x", "2136\n"}, false, {"700CTubul", "2130\n"}},
     {"Slick\n", {"700x28C", "2136\n"}, false, {"Slick\n", "2136\n"}},
+    {"Slick-", {"700x28C", "2136\n"}, false, {"Slick", ""}},
     {"\x82\x96-\x83\x5C\n", {"", ""}, false, {"\x82\x96", "\x83\x5C\n"}},
 };
 

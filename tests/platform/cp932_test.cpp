@@ -16,6 +16,7 @@ TEST(Cp932, DecodesTextAndKeepsUndecodableBytesVisible) {
         {"a\tb\n", "a\tb\n"},
         {std::string("x\0y", 3), U8(u8"x\uF700y")},
         {"a\rb", U8(u8"a\uF70Db")},                    // a lone CR is no line break
+        {"\x7F", U8(u8"\uF77F")},                     // DEL, which a box would act on
         {"\xA0", U8(u8"\uF7A0")},
         {"\xFD\xFE\xFF", U8(u8"\uF7FD\uF7FE\uF7FF")},
         {"ok\x82", U8(u8"ok\uF782")},                  // lead byte at the end

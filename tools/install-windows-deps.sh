@@ -7,10 +7,11 @@ SRC_LIST=/etc/apt/sources.list.d/velmor-src.sources
 # posix thread model: GoogleTest needs std::mutex, which this GCC's win32
 # model lacks (winpthreads is linked statically, so no DLL to ship).
 # The x86_64 toolchain and wine64 run the wine tests on kernels without
-# 32-bit user mode, where wine32 cannot start.
+# 32-bit user mode, where wine32 cannot start. nsis builds the installer;
+# python3 reads its Start-menu shortcut in the test.
 PKGS=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686
       g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-      wine wine32 wine64 locales dpkg-dev xvfb xauth imagemagick zip make)
+      wine wine32 wine64 locales dpkg-dev xvfb xauth imagemagick zip make nsis python3)
 
 log() { echo "install-windows-deps: $*"; }
 

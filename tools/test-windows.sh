@@ -2,7 +2,7 @@
 # Builds the Windows targets and runs their tests under wine on a virtual display, with
 # a Japanese locale so that wine's ANSI code page is 932.
 #
-# build-win/i686    the shipped 32-bit Velmor.exe, its tests and the zip
+# build-win/i686    the shipped 32-bit Velmor.exe, its tests, the zip and the installer
 # build-win/x86_64  the same source for 64-bit Windows; its tests run instead where
 #                   the kernel cannot run 32-bit programs (wine32 needs that)
 # build-win/wine    a fresh wine prefix for each run
@@ -52,6 +52,12 @@ for dll in $dlls; do
 done
 (cd "$out/i686" && cpack >/dev/null) || fail "cpack"
 say "zip: $(ls "$out"/i686/Velmor-*.zip)"
+installer() {
+    cmake --build "$out/$1" --target installer >"$out/$1-installer.log" 2>&1 ||
+        { cat "$out/$1-installer.log"; fail "installer for $1"; }
+}
+installer i686
+say "installer: $out/i686/Velmor-1.3-setup.exe ($(stat -c %s "$out/i686/Velmor-1.3-setup.exe") bytes)"
 
 # wine32's loader is a 32-bit Linux program: without the kernel's 32-bit support the
 # 64-bit build's tests stand in for the 32-bit ones.
@@ -64,7 +70,8 @@ else
     say "this kernel cannot run 32-bit programs; the tests run as 64-bit Windows programs"
     start=$(date +%s)
     build x86_64 toolchain-mingw64.cmake
-    say "built the x86_64 tests in $(( $(date +%s) - start )) s"
+    installer x86_64
+    say "built the x86_64 tests and installer in $(( $(date +%s) - start )) s"
 fi
 
 export WINEPREFIX=$out/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -80,6 +87,83 @@ mkdir -p "$results"
 # permissions and symbolic links of the gear-data file, and help paths spelt with "/".
 gui_filter=-MainDialogTest.ShiftF10OpensTheSystemMenuWhoseLastEntryIsTheAboutBox
 unit_filter=-ReplaceTextFile.WritesEachLineFeedAsCrLfAndKeepsThePermissions:ReplaceTextFile.ReplacesTheFileBehindASymbolicLink:HelpFilePath.*
+
+# The installer as a user meets it, on the run's display and wine server: silent install,
+# the files, the Start-menu shortcut, the uninstall entry, the program started as the
+# shortcut starts it, and the silent uninstall that keeps the user's folder. Prints one
+# line per finding and, when there is none, "installer: all checks passed".
+installer_test() {
+    local setup=$1 found=0 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmor'
+    local localappdata profile appdata inst user lnk shortcut entry pid
+    finding() { echo "installer: $*"; found=1; }
+    "$wine" "$setup" /S || finding "the silent install failed"
+    { read -r localappdata; read -r profile; read -r appdata; } < <("$wine" cmd /c \
+        'echo %LOCALAPPDATA%&echo %USERPROFILE%&echo %APPDATA%' | tr -d '\r')
+    inst=$("$wine" winepath -u "$localappdata\Programs\Velmor" | tr -d '\r')
+    user=$("$wine" winepath -u "$profile\Velmor" | tr -d '\r')
+    for f in Velmor.exe Velmor.mht README.txt licences/README.txt uninstall.exe; do
+        [ -f "$inst/$f" ] || finding "no $f in $inst"
+    done
+    cmp -s "$inst/Velmor.mht" "$user/Velmor.mht" || finding "$user holds no help page"
+
+    # The shortcut's target and working folder, read from the link file itself.
+    lnk=$("$wine" winepath -u "$appdata\Microsoft\Windows\Start Menu\Programs\Velmor.lnk" |
+        tr -d '\r')
+    shortcut=$(python3 - "$lnk" <<'PY' 2>&1
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+flags = struct.unpack_from("<I", data, 20)[0]
+pos = 76
+if flags & 0x01:  # item id list
+    pos += 2 + struct.unpack_from("<H", data, pos)[0]
+target = ""
+if flags & 0x02:  # link info with the local path of the target
+    size, _, _, _, local = struct.unpack_from("<5I", data, pos)
+    target = data[pos + local:data.index(b"\0", pos + local)].decode("cp932")
+    pos += size
+unit = 2 if flags & 0x80 else 1
+strings = {}
+for bit in (0x04, 0x08, 0x10):  # name, relative path, working folder
+    if flags & bit:
+        count = struct.unpack_from("<H", data, pos)[0]
+        raw = data[pos + 2:pos + 2 + count * unit]
+        strings[bit] = raw.decode("utf-16-le" if unit == 2 else "cp932").rstrip("\0")
+        pos += 2 + count * unit
+print(target + "|" + strings.get(0x10, ""))
+PY
+    )
+    [ "$shortcut" = "$localappdata\Programs\Velmor\Velmor.exe|$profile\Velmor" ] ||
+        finding "the shortcut is '$shortcut', not Velmor.exe in $profile\Velmor"
+
+    entry=$("$wine" reg query "$key" | tr -d '\r')
+    for value in "DisplayName    REG_SZ    Velmor" "DisplayVersion    REG_SZ    1.3" \
+                 "Publisher    REG_SZ    Quelt" "DisplayIcon    REG_SZ    $localappdata\Programs\Velmor\Velmor.exe,0" \
+                 "UninstallString    REG_SZ    \"$localappdata\Programs\Velmor\uninstall.exe\"" \
+                 "EstimatedSize    REG_DWORD    0x"; do
+        grep -qF "    $value" <<<"$entry" || finding "the uninstall entry lacks $value"
+    done
+
+    (cd "$user" && exec "$wine" "$localappdata\Programs\Velmor\Velmor.exe") >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 10); do
+        "$top/tools/wait-for-window.sh" "Velmor Ver1.3" >/dev/null 2>&1 && break
+    done || finding "Velmor, started in $user, opened no window"
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+
+    # The user's gear data, edited: it must outlive the uninstall byte for byte.
+    printf '// \x83\x4d\x83\x41\r\n[Crankset]\r\n34-50\r\n' >"$user/Velmor.ini"
+    cp "$user/Velmor.ini" "$results/Velmor.ini.edited"
+    "$wine" "$localappdata\Programs\Velmor\uninstall.exe" /S || finding "the silent uninstall failed"
+    timeout 120 "${wine%/*}/wineserver" -w  # the uninstaller runs on from a copy of itself
+    [ ! -e "$inst" ] || finding "the uninstall left $(ls "$inst")"
+    [ ! -e "$lnk" ] || finding "the uninstall left the shortcut"
+    "$wine" reg query "$key" >/dev/null 2>&1 && finding "the uninstall left the entry"
+    cmp -s "$results/Velmor.ini.edited" "$user/Velmor.ini" || finding "the uninstall changed Velmor.ini"
+    [ "$found" = 0 ] && echo "installer: all checks passed"
+}
+declare -f installer_test >"$results/installer-test.sh"
+export top wine results
 
 # One virtual display and one wine server for the whole run. Each test program runs
 # in a folder of its own, as the program works in its current directory.
@@ -98,6 +182,8 @@ run unit velmor_unit_tests.exe --gtest_filter=$unit_filter
 run gui velmor_gui_tests.exe --gtest_filter=$gui_filter
 # The converters name code page 932 themselves: the same tests under a Western page.
 LANG=C.UTF-8 LC_ALL=C.UTF-8 run unit-cp1252 velmor_unit_tests.exe --gtest_filter=$unit_filter
+. "$results/installer-test.sh"
+installer_test "$out/$arch/Velmor-1.3-setup.exe" >"$results/installer.log" 2>&1
 "${wine%/*}/wineserver" -k 2>/dev/null || true
 EOF
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$results/run.sh"
@@ -122,6 +208,15 @@ for name in unit gui unit-cp1252; do
     passed=$((passed + p))
     failed=$((failed + f))
 done
+
+if [ "$(tail -1 "$results/installer.log")" = "installer: all checks passed" ]; then
+    say "installer ($arch): installs, starts and uninstalls"
+    passed=$((passed + 1))
+else
+    say "installer ($arch) failed:"
+    cat "$results/installer.log"
+    failed=$((failed + 1))
+fi
 
 if [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]; then
     say "PASS: all Windows tests passed under wine"

@@ -58,9 +58,12 @@ TEST(ReplaceTextFile, ReplacesTheFileBehindASymbolicLink) {
     fs::create_directory("real");
     WriteBytes("real/f.txt", "old");
     fs::create_symlink("real/f.txt", "f.txt");
-    ASSERT_TRUE(ReplaceTextFile("f.txt", "new"));
+    ASSERT_TRUE(ReplaceTextFile("f.txt", "new\n"));
     EXPECT_TRUE(fs::is_symlink("f.txt"));
-    EXPECT_EQ(ReadBytes("real/f.txt"), "new");
+    EXPECT_EQ(ReadBytes("real/f.txt"), "new\r\n");
+    std::string text;
+    EXPECT_EQ(ReadTextFile("f.txt", 100, text), TextReadResult::Read);  // read through it too
+    EXPECT_EQ(text, "new\n");
 }
 
 TEST(ReplaceTextFile, LeavesTheOldFileWhenWritingFails) {

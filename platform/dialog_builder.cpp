@@ -11,6 +11,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/app_icon.h"
+#include "platform/label_fit.h"
 #include "platform/native_look.h"
 #include "platform/widget_text.h"
 #include "res/accessible_names.h"
@@ -122,6 +123,7 @@ void CreateDialogFromTemplate(wxDialog& dialog, wxWindow* parent, const DialogTe
     for (const ControlTemplate& control : t.controls) CreateControl(dialog, du, control);
     for (const auto& [id, name] : AccessibleNames(t.id)) SetAccessibleName(*dialog.FindWindow(id), name);
     dialog.SetClientSize(du.X(t.cx), du.Y(t.cy));
+    FitLabels(dialog);
     if (!(t.style & kResizable)) {
         dialog.SetMinSize(dialog.GetSize());
         dialog.SetMaxSize(dialog.GetSize());

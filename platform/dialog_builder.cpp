@@ -13,6 +13,7 @@
 #include "platform/app_icon.h"
 #include "platform/label_fit.h"
 #include "platform/native_look.h"
+#include "platform/separator_colour.h"
 #include "platform/widget_text.h"
 #include "res/accessible_names.h"
 #include "res/resource_ids.h"
@@ -71,7 +72,7 @@ void CreateControl(wxDialog& dialog, const DialogUnits& du, const ControlTemplat
     }
     case ControlKind::Frame: {
         auto* line = new wxWindow(&dialog, id, pos, size);
-        line->SetBackgroundColour(*wxBLACK);
+        line->SetBackgroundColour(SeparatorColour());
         break;
     }
     case ControlKind::Icon:

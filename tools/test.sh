@@ -2,7 +2,7 @@
 # Sets up, builds and runs every test; the window tests run on a virtual display.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-"$top/tools/install-deps.sh" at-spi2-core python3-pyatspi dbus-x11  # accessibility test
+"$top/tools/install-deps.sh" at-spi2-core python3-pyatspi dbus-x11 xdotool  # accessibility test
 "$top/tools/build.sh"
 cd "$top/build"
 xvfb-run -a ctest --output-on-failure

@@ -121,9 +121,9 @@ def figures(front, rear, circumference):
             f"ギアインチ {fixed(ratio * circumference / math.pi / 25.4, 1)}")
 
 
-def check_editor_and_question(program, main):
+def check_editor_and_question(program, change_values):
     """Opens the editor, checks its controls, saves and reads the question, answers No."""
-    click(main("数値変更"))
+    click(change_values)
     editor = wait_for(lambda: window_of(program, "Velmor設定変更"), 10)
     check(editor is not None, "the editor is not seen")
     if editor is None:
@@ -211,7 +211,7 @@ def main():
                 expected = figures(front, int(rear), 2096) if rear else ""
                 check(cell.description == expected,
                       f"cell {r}/{c} is described {cell.description!r}, not {expected!r}")
-        check_editor_and_question(program, lambda name: named[name])
+        check_editor_and_question(program, named["数値変更"])
         check(program.poll() is None, f"the program ended with {program.returncode}")
     finally:
         if program.poll() is None:

@@ -9,22 +9,22 @@ namespace {
 
 // Below this a face no longer reads.
 constexpr int kSmallestPointSize = 5;
-constexpr int kUnlimitedWidth = 1 << 16;
 
 bool Fits(const wxStaticText& label, const wxFont& font, wxSize box) {
     const wxSize text = LaidOutTextSize(label, font, box.x);
     return text.x <= box.x && text.y <= box.y;
 }
 
-// The widest the label's box may become: up to the nearest control on its right that
-// shares some of its height, or the dialog's edge.
+// The widest the label's box may become: up to the nearest control that shares some of
+// its height and does not lie wholly to its left, or the dialog's edge. A control that
+// the box already overlaps leaves it no room.
 int WidestBox(const wxWindow& label) {
     const wxRect box = label.GetRect();
     int right = label.GetParent()->GetClientSize().x;
     for (const wxWindow* other : label.GetParent()->GetChildren()) {
         const wxRect r = other->GetRect();
-        if (r.x >= box.GetRight() && r.y <= box.GetBottom() && r.GetBottom() >= box.y)
-            right = std::min(right, r.x);
+        if (other != &label && r.GetRight() >= box.x && r.y <= box.GetBottom() && r.GetBottom() >= box.y)
+            right = std::min(right, std::max(r.x, box.x + box.width));
     }
     return std::max(box.width, right - box.x);
 }
@@ -38,15 +38,20 @@ void FitLabel(wxStaticText& label, const wxFont& dialogFont) {
     if (Fits(label, dialogFont, box)) return;
     box.x = widest;
     label.SetSize(box);
-    // Text widths grow with the point size: start from the size at which the text's
-    // longest line would just fill the box, so that only a size or two are tried (each
-    // one costs the toolkit a font).
-    const int base = dialogFont.GetPointSize();
-    const int unwrapped = LaidOutTextSize(label, dialogFont, kUnlimitedWidth).x;
+    // The largest size below the dialog's at which the text fits, found by halving, as
+    // each size tried costs the toolkit a font; the smallest readable one when none fits.
     wxFont font = dialogFont;
-    font.SetPointSize(std::clamp(base * box.x / unwrapped, kSmallestPointSize, base - 1));
-    while (font.GetPointSize() > kSmallestPointSize && !Fits(label, font, box))
-        font.SetPointSize(font.GetPointSize() - 1);
+    int low = kSmallestPointSize;
+    int high = dialogFont.GetPointSize() - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        font.SetPointSize(middle);
+        if (Fits(label, font, box))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    font.SetPointSize(low);
     SetLabelFont(label, font);
 }
 

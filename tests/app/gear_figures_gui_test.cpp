@@ -1,6 +1,5 @@
 // The speed cells' tooltips after a press of Calculate.
 #include <gtest/gtest.h>
-#include <wx/tooltip.h>
 
 #include "app/gui_test_support.h"
 #include "res/resource_ids.h"

@@ -54,6 +54,48 @@ bool IsOverflow(std::string_view number) {
     return magnitude > 0;
 }
 
+// "%.Nf" for `decimals` decimals, rounded half up on the 17-digit string.
+std::string FormatFixed(double value, int decimals) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+
+    // 17 significant digits, d.dddddddddddddddde±x, correctly rounded.
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.16e", std::fabs(value));
+    std::string digits;
+    const char* p = buffer;
+    for (; *p != 'e'; ++p)
+        if (IsDigit(*p)) digits += *p;
+    const int exponent = std::atoi(p + 1);
+
+    // Place digits[0] at decimal position `exponent`; keep down to position -decimals.
+    // `integerDigits` is how many digits stand before the point.
+    int integerDigits = exponent + 1;
+    if (integerDigits < 0) {
+        digits.insert(0, static_cast<std::size_t>(-integerDigits), '0');
+        integerDigits = 0;
+    }
+    const std::size_t keep = static_cast<std::size_t>(integerDigits + decimals);
+    if (digits.size() < keep) digits.append(keep - digits.size(), '0');
+    const bool roundUp = digits.size() > keep && digits[keep] >= '5';
+    digits.resize(keep);
+    if (roundUp) {
+        std::size_t i = keep;
+        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+        if (i == 0) {
+            digits.insert(0, 1, '1');
+            ++integerDigits;
+        } else {
+            ++digits[i - 1];
+        }
+    }
+    std::string result = std::signbit(value) ? "-" : "";
+    result += integerDigits == 0 ? std::string("0") : digits.substr(0, integerDigits);
+    result += '.';
+    result += digits.substr(integerDigits);
+    return result;
+}
+
 }  // namespace
 
 double ReadNumber(std::string_view text, std::size_t maxBytes) {
@@ -76,50 +118,15 @@ double ReadNumber(std::string_view text, std::size_t maxBytes) {
     return negative ? -value : value;
 }
 
-std::string FormatFixed2(double value) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-
-    // 17 significant digits, d.dddddddddddddddde±x, correctly rounded.
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.16e", std::fabs(value));
-    std::string digits;
-    const char* p = buffer;
-    for (; *p != 'e'; ++p)
-        if (IsDigit(*p)) digits += *p;
-    const int exponent = std::atoi(p + 1);
-
-    // Place digits[0] at decimal position `exponent`; keep down to position -2.
-    // `integerDigits` is how many digits stand before the point.
-    int integerDigits = exponent + 1;
-    if (integerDigits < 0) {
-        digits.insert(0, static_cast<std::size_t>(-integerDigits), '0');
-        integerDigits = 0;
-    }
-    const std::size_t keep = static_cast<std::size_t>(integerDigits) + 2;
-    if (digits.size() < keep) digits.append(keep - digits.size(), '0');
-    const bool roundUp = digits.size() > keep && digits[keep] >= '5';
-    digits.resize(keep);
-    if (roundUp) {
-        std::size_t i = keep;
-        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-        if (i == 0) {
-            digits.insert(0, 1, '1');
-            ++integerDigits;
-        } else {
-            ++digits[i - 1];
-        }
-    }
-    std::string result = std::signbit(value) ? "-" : "";
-    result += integerDigits == 0 ? std::string("0") : digits.substr(0, integerDigits);
-    result += '.';
-    result += digits.substr(integerDigits);
-    return result;
-}
+std::string FormatFixed2(double value) { return FormatFixed(value, 2); }
 
 std::optional<std::string> FormatFixed2Within(double value, std::size_t maxChars) {
+    return FormatFixedWithin(value, 2, maxChars);
+}
+
+std::optional<std::string> FormatFixedWithin(double value, int decimals, std::size_t maxChars) {
     if (!std::isfinite(value)) return std::nullopt;
-    std::string text = FormatFixed2(value);
+    std::string text = FormatFixed(value, decimals);
     if (text.size() > maxChars) return std::nullopt;
     return text;
 }

@@ -18,3 +18,6 @@ std::string FormatFixed2(double value);
 // FormatFixed2 for a box of limited room: nothing when the value is not finite or its
 // text would need more than maxChars characters.
 std::optional<std::string> FormatFixed2Within(double value, std::size_t maxChars);
+
+// FormatFixed2Within with the given number of decimals (1 or 2), rounded the same way.
+std::optional<std::string> FormatFixedWithin(double value, int decimals, std::size_t maxChars);

@@ -1,6 +1,8 @@
 // The Calculate command and the speed table's controls.
 #include "app/main_dialog.h"
+#include "calc/gear_figures.h"
 #include "calc/number_text.h"
+#include "platform/accessibility.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
 
@@ -30,7 +32,11 @@ void CMainDialog::ReadGearInputs() {
 
 void CMainDialog::CalcSpeedTable() {
     const SpeedTable table = ComputeSpeedTable(m_gearInputs);
+    const GearFigures figures = ComputeGearFigures(m_gearInputs);
     int id = IDC_CELL_FIRST;
-    for (const auto& row : table)
-        for (const std::string& cell : row) SetItemText(id++, cell);
+    for (std::size_t r = 0; r < table.size(); ++r)
+        for (std::size_t c = 0; c < table[r].size(); ++c, ++id) {
+            SetItemText(id, table[r][c]);
+            SetDescription(*FindWindow(id), figures[r][c]);
+        }
 }

@@ -11,7 +11,9 @@
 
 #include "platform/accessibility.h"
 #include "platform/app_icon.h"
+#include "platform/label_fit.h"
 #include "platform/native_look.h"
+#include "platform/separator_colour.h"
 #include "platform/widget_text.h"
 #include "res/accessible_names.h"
 #include "res/resource_ids.h"
@@ -70,7 +72,7 @@ void CreateControl(wxDialog& dialog, const DialogUnits& du, const ControlTemplat
     }
     case ControlKind::Frame: {
         auto* line = new wxWindow(&dialog, id, pos, size);
-        line->SetBackgroundColour(*wxBLACK);
+        line->SetBackgroundColour(SeparatorColour());
         break;
     }
     case ControlKind::Icon:
@@ -122,6 +124,7 @@ void CreateDialogFromTemplate(wxDialog& dialog, wxWindow* parent, const DialogTe
     for (const ControlTemplate& control : t.controls) CreateControl(dialog, du, control);
     for (const auto& [id, name] : AccessibleNames(t.id)) SetAccessibleName(*dialog.FindWindow(id), name);
     dialog.SetClientSize(du.X(t.cx), du.Y(t.cy));
+    FitLabels(dialog);
     if (!(t.style & kResizable)) {
         dialog.SetMinSize(dialog.GetSize());
         dialog.SetMaxSize(dialog.GetSize());

@@ -7,7 +7,8 @@
 
 namespace {
 
-// Controls named by the label (and unit) that the template puts beside them.
+// Controls named by the label (and unit) that the template puts beside them; a label that
+// two rows share is led by its row's purpose.
 constexpr struct {
     int id;
     const char* name;
@@ -17,17 +18,17 @@ constexpr struct {
     {IDC_TYRE, "Tire surroundings length"},
     {IDC_CIRCUMFERENCE, "Tire surroundings length mm"},
     {IDC_CADENCE, "Velmor rpm"},
-    {IDC_AVG_DISTANCE, "距離 Km"},
+    {IDC_AVG_DISTANCE, "平均速度 距離 Km"},
     {IDC_AVG_TIME, "時間"},  // its label's unit changes between hours and minutes
-    {IDC_AVG_SPEED, "速度 Km/h"},
+    {IDC_AVG_SPEED, "平均速度 速度 Km/h"},
     {IDC_AVG_MINUTES, "分で計算"},
     {IDC_GRAD_LENGTH, "坂の距離 Km"},
-    {IDC_GRAD_HEIGHT, "標高 m"},
+    {IDC_GRAD_HEIGHT, "坂の勾配 標高 m"},
     {IDC_GRAD_GRADIENT, "平均勾配 %"},
-    {IDC_ENERGY_DISTANCE, "距離 Km"},
-    {IDC_ENERGY_CLASS, "速度 Km/h"},
+    {IDC_ENERGY_DISTANCE, "消費カロリー 距離 Km"},
+    {IDC_ENERGY_CLASS, "消費カロリー 速度 Km/h"},
     {IDC_ENERGY_WEIGHT, "体重+自転車重量 Kg"},
-    {IDC_ENERGY_HEIGHT, "標高 m"},
+    {IDC_ENERGY_HEIGHT, "消費カロリー 標高 m"},
     {IDC_ENERGY_GRADIENT, "勾配 %"},
     {IDC_ENERGY_RESULT, "カロリー Kcal"},
 };

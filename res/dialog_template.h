@@ -6,7 +6,7 @@
 
 enum class ControlKind {
     Static,         // left-aligned text, wraps at word breaks
-    Frame,          // black frame, used as a separator line
+    Frame,          // black frame, used as a separator line (drawn in the theme's colour)
     Icon,           // the program's icon
     Edit,           // bordered, centred, scrolls sideways
     DropList,       // drop-down list without an edit field

@@ -1,13 +1,29 @@
 #!/bin/sh
-# Makes doc/main-window.png: the main window as it opens, on a virtual display.
-# Run as: xvfb-run -a -s "-screen 0 800x600x24" tools/screenshot.sh
+# Makes the pictures of the main window as it opens, on a virtual display: light theme
+# (doc/main-window.png), dark theme (doc/main-window-dark.png) and at scale 2
+# (doc/main-window-scale2.png).
+# Run as: xvfb-run -a -s "-screen 0 1800x1000x24" tools/screenshot.sh
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+pid=""
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work"
-"$top/build/Velmor" &
-pid=$!
-id=$("$top/tools/wait-for-window.sh" 'Velmor Ver1.3')
-sleep 1
-import -window "$id" "$top/doc/main-window.png"
+
+# shot <picture> [VARIABLE=value]: the window under that environment.
+shot() {
+  picture=$1
+  shift
+  env "$@" "$top/build/Velmor" &
+  pid=$!
+  id=$("$top/tools/wait-for-window.sh" 'Velmor Ver1.3')
+  sleep 1
+  import -window "$id" "$top/doc/$picture"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=""
+}
+
+shot main-window.png
+shot main-window-dark.png GTK_THEME=Adwaita:dark
+shot main-window-scale2.png GDK_SCALE=2

@@ -48,6 +48,25 @@ TEST_F(CalcUiTest, EnterInTheCadenceBoxFillsTheTableAndALaterPressEmptiesCells) 
     EXPECT_EQ(Cell(2, 4), "2.69");
 }
 
+// Each cell's tooltip (and description) tells its gear as the last press read it.
+TEST_F(CalcUiTest, EachCellTellsTheFiguresOfTheLastPressAndAnEmptyCellNone) {
+    const auto tip = [&](int row, int column) {
+        return FromWidgetText(Control(IDC_CELL_FIRST + 10 * (row - 1) + (column - 1))->GetToolTipText());
+    };
+    FillWorkedExample();
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(tip(1, 1), "28×24\nギア比 1.17\n展開 2.45 m\nギアインチ 30.6");
+    EXPECT_EQ(tip(3, 8), "48×12\nギア比 4.00\n展開 8.38 m\nギアインチ 105.1");
+    EXPECT_EQ(tip(3, 9), "");
+
+    Set(IDC_SPROCKET_FIRST, "");
+    Set(IDC_CIRCUMFERENCE, "2000");
+    EXPECT_EQ(tip(1, 2), "28×21\nギア比 1.33\n展開 2.79 m\nギアインチ 35.0");  // until the press
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(tip(1, 1), "");
+    EXPECT_EQ(tip(1, 2), "28×21\nギア比 1.33\n展開 2.67 m\nギアインチ 33.4");
+}
+
 TEST_F(CalcUiTest, OnePressWorksOutEveryRowAndLeavesTheStackEmpty) {
     Set(IDC_CADENCE, "90");
     FillAllRows();

@@ -1,0 +1,15 @@
+// What each cell of the speed table tells besides its speed: the gear ratio, the
+// development and the gear inches of its chainring and sprocket.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "calc/speed_table.h"
+
+// Row r, column c (both from 0): the cell's figures as CP932 lines, "53×11", "ギア比 4.82",
+// "展開 10.10 m", "ギアインチ 126.6"; empty where the cell shows no speed or a figure has
+// no finite text within a cell's room.
+using GearFigures = std::array<std::array<std::string, 10>, 3>;
+
+GearFigures ComputeGearFigures(const GearInputs& inputs);

@@ -1,0 +1,49 @@
+#include "platform/label_fit.h"
+
+#include <gtk/gtk.h>
+#include <wx/font.h>
+#include <wx/fontutil.h>
+#include <wx/stattext.h>
+
+namespace {
+
+// The width of the ink, as the spaces that end a line are not drawn; the height of the
+// lines, as the ink of a glyph may reach a little below its line.
+wxSize DrawnSize(PangoLayout* layout) {
+    PangoRectangle ink;
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(layout, &ink, &logical);
+    if (ink.width == 0) return {0, 0};
+    return {ink.x + ink.width, logical.y + logical.height};
+}
+
+}  // namespace
+
+wxSize LaidOutTextSize(const wxStaticText& label, const wxFont& font, int width) {
+    GtkLabel* gtkLabel = GTK_LABEL(label.GetHandle());
+    // The dialog's context serves all its labels: one of each label's own would cost a
+    // style lookup each.
+    PangoLayout* layout = pango_layout_new(
+        gtk_widget_get_pango_context(static_cast<GtkWidget*>(label.GetParent()->GetHandle())));
+    pango_layout_set_text(layout, gtk_label_get_text(gtkLabel), -1);
+    pango_layout_set_font_description(layout, font.GetNativeFontInfo()->description);
+    if (gtk_label_get_line_wrap(gtkLabel)) {
+        pango_layout_set_width(layout, width * PANGO_SCALE);
+        pango_layout_set_wrap(layout, gtk_label_get_line_wrap_mode(gtkLabel));
+    }
+    const wxSize size = DrawnSize(layout);
+    g_object_unref(layout);
+    return size;
+}
+
+// As a text attribute: a font of the widget's own would cost a style provider.
+void SetLabelFont(wxStaticText& label, const wxFont& font) {
+    PangoAttrList* attributes = pango_attr_list_new();
+    pango_attr_list_insert(attributes, pango_attr_font_desc_new(font.GetNativeFontInfo()->description));
+    gtk_label_set_attributes(GTK_LABEL(label.GetHandle()), attributes);
+    pango_attr_list_unref(attributes);
+}
+
+wxSize DrawnTextSize(const wxStaticText& label) {
+    return DrawnSize(gtk_label_get_layout(GTK_LABEL(label.GetHandle())));
+}

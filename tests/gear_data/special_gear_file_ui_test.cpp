@@ -48,4 +48,20 @@ TEST_F(GearDataTest, AnythingButAFileAtItsNameIsReportedRefusedAndLeftAsItWas) {
     }
 }
 
+// A file that opens but cannot be read (here the process's own memory from address 0): the
+// editor says so, offers nothing to edit, and neither its button nor Esc saves over it.
+TEST_F(GearDataTest, AFileThatCannotBeReadIsShownAsSuchAndNeverSaved) {
+    fs::create_symlink("/proc/self/mem", text::kGearFileName);
+    OpenMainWindow();
+    RunEditor([](CSettingsDialog& editor) {
+        GTestModalHook noBox(__FILE__, __LINE__, __func__);
+        EXPECT_EQ(Status(editor), text::kEditorFileUnreadable);
+        EXPECT_FALSE(EditBox(editor)->IsEditable());
+        ClickSave(editor);
+        EXPECT_TRUE(editor.IsShown());
+        PressEsc(editor);
+    });
+    EXPECT_EQ(fs::read_symlink(text::kGearFileName), "/proc/self/mem");
+}
+
 }  // namespace

@@ -55,9 +55,11 @@ TEST(ReplaceTextFile, WritesEachLineFeedAsCrLfAndKeepsThePermissions) {
 
 TEST(ReplaceTextFile, ReplacesTheFileBehindASymbolicLink) {
     ScratchFolder folder;
+    // A chain of two links, the second relative to its own folder.
     fs::create_directory("real");
     WriteBytes("real/f.txt", "old");
-    fs::create_symlink("real/f.txt", "f.txt");
+    fs::create_symlink("f.txt", "real/link.txt");
+    fs::create_symlink("real/link.txt", "f.txt");
     ASSERT_TRUE(ReplaceTextFile("f.txt", "new\n"));
     EXPECT_TRUE(fs::is_symlink("f.txt"));
     EXPECT_EQ(ReadBytes("real/f.txt"), "new\r\n");

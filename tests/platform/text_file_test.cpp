@@ -29,6 +29,7 @@ TEST(TextFileReader, ReadsCrLfAsOneLineFeedInPiecesOfBoundedSize) {
     EXPECT_EQ(Pieces("a\rb\r\r\n\r", 9), (P{"a\rb\r\n", "\r"}));  // only CR LF pairs
     EXPECT_EQ(Pieces("abcd\r\n", 5), (P{"abcd\n"}));             // the pair still fits
     EXPECT_EQ(Pieces("abcde\r\n", 5), (P{"abcde", "\n"}));
+    EXPECT_EQ(Pieces("abcde\n", 5), (P{"abcde", "\n"}));     // never more than maxBytes
     EXPECT_EQ(Pieces("abcdef\n", 5), (P{"abcde", "f\n"}));
     EXPECT_EQ(Pieces(std::string(200000, 'x') + "\r\n", TextFileReader::kMaxPiece).size(), 4u);
 }

@@ -6,6 +6,12 @@
 #                         its tests under wine (what CI runs)
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
+case "${1:-}" in
+  "") all=no ;;
+  --all) all=yes ;;
+  *) echo "usage: $0 [--all]" >&2; exit 2 ;;
+esac
+
 "$top/tools/install-deps.sh" at-spi2-core python3-pyatspi dbus-x11 xdotool  # accessibility test
 "$top/tools/build.sh"
 (cd "$top/build" && xvfb-run -a ctest --output-on-failure)

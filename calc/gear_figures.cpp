@@ -35,8 +35,7 @@ std::string FiguresOf(double chainring, double sprocket, double circumference) {
 
 }  // namespace
 
-GearFigures ComputeGearFigures(const GearInputs& in) {
-    const SpeedTable speeds = ComputeSpeedTable(in);
+GearFigures ComputeGearFigures(const GearInputs& in, const SpeedTable& speeds) {
     GearFigures figures;
     for (std::size_t r = 0; r < in.chainring.size(); ++r)
         for (std::size_t c = 0; c < in.sprocket.size(); ++c) {

@@ -12,4 +12,5 @@
 // no finite text within a cell's room.
 using GearFigures = std::array<std::array<std::string, 10>, 3>;
 
-GearFigures ComputeGearFigures(const GearInputs& inputs);
+// `speeds` is ComputeSpeedTable(inputs), which the caller has at hand.
+GearFigures ComputeGearFigures(const GearInputs& inputs, const SpeedTable& speeds);

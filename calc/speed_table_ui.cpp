@@ -32,7 +32,7 @@ void CMainDialog::ReadGearInputs() {
 
 void CMainDialog::CalcSpeedTable() {
     const SpeedTable table = ComputeSpeedTable(m_gearInputs);
-    const GearFigures figures = ComputeGearFigures(m_gearInputs);
+    const GearFigures figures = ComputeGearFigures(m_gearInputs, table);
     int id = IDC_CELL_FIRST;
     for (std::size_t r = 0; r < table.size(); ++r)
         for (std::size_t c = 0; c < table[r].size(); ++c, ++id) {

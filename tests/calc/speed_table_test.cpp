@@ -65,7 +65,7 @@ TEST(ComputeGearFigures, TellRatioDevelopmentAndGearInchesWhereTheCellShowsASpee
         {1e300, 1e-300, 1e-300, 1e-290, ""},  // a finite speed, but an infinite ratio
     };
     for (const CellCase& c : cases) {
-        const GearFigures figures = ComputeGearFigures(c.Inputs());
+        const GearFigures figures = ComputeGearFigures(c.Inputs(), ComputeSpeedTable(c.Inputs()));
         EXPECT_EQ(figures[1][3], c.expected) << c.chainring << " " << c.sprocket;
         EXPECT_EQ(figures[0][0], "");
     }

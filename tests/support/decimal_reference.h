@@ -1,5 +1,4 @@
-// An exact decimal reference for the two-decimal formatter, shared by its unit test and
-// its fuzz target.
+// An exact decimal reference for the two-decimal formatter.
 #pragma once
 
 #include <string>

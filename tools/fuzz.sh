@@ -16,14 +16,9 @@ cmake --build "$out" -j"$(nproc)" >/dev/null
 status=0
 for seeds in "$top"/fuzz/corpus/*/; do
   target=$(basename "$seeds")
-  case $target in
-    read_number_fuzz) max_len=64 ;;
-    format_fixed2_fuzz) max_len=8 ;;
-    *) max_len=4096 ;;
-  esac
   mkdir -p "$out/corpus/$target" "$out/findings" "$out/logs"
   log="$out/logs/$target.log"
-  if "$out/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 \
+  if "$out/$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
       -artifact_prefix="$out/findings/$target-" "$out/corpus/$target" "$seeds" >"$log" 2>&1; then
     grep 'DONE' "$log" | tail -n 1 | awk -v t="$target" '{
       for (i = 1; i < NF; i++) v[$i] = $(i + 1)

@@ -2,7 +2,6 @@
 // the resources, and the drag icon of the minimised window.
 #include <gtest/gtest.h>
 
-#include "app/about_dialog.h"
 #include "app/main_dialog.h"
 #include "platform/app_icon.h"
 #include "res/strings.h"
@@ -29,28 +28,6 @@ TEST_F(MainDialogMswTest, TheSystemMenuEndsWithTheAboutEntryBehindASeparator) {
     EXPECT_NE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
 }
 
-// Sends WM_SYSCOMMAND as the system menu does; true when an About box was shown, modal,
-// and then closed with its OK button.
-bool SystemCommandShowsAboutBox(CMainDialog& dialog, WPARAM command) {
-    bool seen = false;
-    wxTheApp->CallAfter([&] {
-        PumpUntil([] { return FindShownWindow<CAboutDialog>() != nullptr; });
-        if (auto* about = FindShownWindow<CAboutDialog>()) {
-            seen = about->IsModal();
-            ClickOn(about->FindWindow(wxID_OK));
-        }
-    });
-    SendMessageW(dialog.GetHWND(), WM_SYSCOMMAND, command, 0);
-    // Nothing shown: the queued check still has to run before the next test.
-    if (!seen) Pump(2500);
-    return seen;
-}
-
-TEST_F(MainDialogMswTest, WmSysCommandOfTheAboutEntryOpensTheAboutBox) {
-    EXPECT_TRUE(SystemCommandShowsAboutBox(*dialog_, IDM_ABOUTBOX | 0x000F));
-    EXPECT_TRUE(dialog_->IsShown());
-}
-
 TEST_F(MainDialogMswTest, AltSpaceOpensTheSystemMenuWhoseLastEntryIsTheAboutBox) {
     // Alt+Space reaches the program as SC_KEYMENU, which it passes on with its key; the
     // menu's loop then sends the About entry's command.
@@ -58,16 +35,13 @@ TEST_F(MainDialogMswTest, AltSpaceOpensTheSystemMenuWhoseLastEntryIsTheAboutBox)
     EXPECT_TRUE(dialog_->IsShown());
 }
 
-TEST_F(MainDialogMswTest, OtherSystemCommandsReachTheWindow) {
+TEST_F(MainDialogMswTest, OtherSystemCommandsReachTheWindowAndCloseEndsTheModalRun) {
     SendMessageW(Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     Pump();
     EXPECT_TRUE(IsIconic(Window()));
     SendMessageW(Window(), WM_SYSCOMMAND, SC_RESTORE, 0);
     Pump();
     EXPECT_FALSE(IsIconic(Window()));
-}
-
-TEST_F(MainDialogMswTest, TheCloseCommandEndsTheModalRun) {
     dialog_->Hide();
     wxTheApp->CallAfter([&] { PostMessageW(Window(), WM_SYSCOMMAND, SC_CLOSE, 0); });
     EXPECT_EQ(dialog_->ShowModal(), wxID_CANCEL);

@@ -56,7 +56,6 @@ TEST_F(CalcUiTest, EachCellTellsTheFiguresOfTheLastPressAndAnEmptyCellNone) {
     FillWorkedExample();
     Press(IDC_CALCULATE);
     EXPECT_EQ(tip(1, 1), "28×24\nギア比 1.17\n展開 2.45 m\nギアインチ 30.6");
-    EXPECT_EQ(tip(3, 8), "48×12\nギア比 4.00\n展開 8.38 m\nギアインチ 105.1");
     EXPECT_EQ(tip(3, 9), "");
 
     Set(IDC_SPROCKET_FIRST, "");
@@ -86,17 +85,6 @@ TEST_F(CalcUiTest, OnePressWorksOutEveryRowAndLeavesTheStackEmpty) {
     EXPECT_EQ(Text(IDC_GRAD_STATUS), text::kGradLeaveOneEmpty);
     EXPECT_EQ(Texts({IDC_ENERGY_RESULT, IDC_ENERGY_STATUS}), "983.90|" + std::string(text::kHalfWidthDigits) + "|");
     EXPECT_EQ(OperandStack::Instance().Count(), 0);
-}
-
-TEST_F(CalcUiTest, TheMinutesBoxSetsTheTimeUnitAtTheNextPress) {
-    Set(IDC_AVG_DISTANCE, "40");
-    Set(IDC_AVG_TIME, "90");
-    Press(IDC_AVG_MINUTES);
-    ASSERT_TRUE(Minutes()->IsChecked());
-    EXPECT_EQ(Text(IDC_AVG_TIME_LABEL), text::kTimeLabelHours);
-    Press(IDC_CALCULATE);
-    EXPECT_EQ(Text(IDC_AVG_SPEED), "26.67");
-    EXPECT_EQ(Text(IDC_AVG_TIME_LABEL), text::kTimeLabelMinutes);
 }
 
 // A Clear leaves the statuses, the minutes box, the speed class and the other rows.

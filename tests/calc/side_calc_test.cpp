@@ -23,37 +23,24 @@ struct ExpectedOutcome {
     const char* text = "";
 };
 
-// Runs solve on the process's stack, which it must leave empty and without a message.
-template <class Solve>
-SideCalcResult SolveOnEmptyStack(Solve solve) {
+// Runs solve on each row, on the process's stack, which it must leave empty and without a
+// message; names the row of a failure.
+template <class Case, std::size_t N, class Solve>
+void ExpectRows(const Case (&rows)[N], Solve solve) {
     OperandStack& stack = OperandStack::Instance();
     std::vector<std::string> reports;
     stack.SetReporter([&reports](std::string_view message) { reports.emplace_back(message); });
-    SideCalcResult outcome = solve();
-    stack.SetReporter(nullptr);
-    EXPECT_EQ(stack.Count(), 0);
-    EXPECT_TRUE(reports.empty());
-    return outcome;
-}
-
-void ExpectOutcome(const SideCalcResult& outcome, const ExpectedOutcome& expected) {
-    EXPECT_EQ(outcome.status, expected.status);
-    if (expected.box == 0) {
-        EXPECT_FALSE(outcome.result) << "result " << outcome.result->text;
-    } else {
-        ASSERT_TRUE(outcome.result.has_value());
-        EXPECT_EQ(outcome.result->box, expected.box);
-        EXPECT_EQ(outcome.result->text, expected.text);
-    }
-}
-
-// Runs solve on each row, naming the row of a failure.
-template <class Case, std::size_t N, class Solve>
-void ExpectRows(const Case (&rows)[N], Solve solve) {
     for (std::size_t i = 0; i < N; ++i) {
         SCOPED_TRACE(testing::Message() << "row " << i);
-        ExpectOutcome(SolveOnEmptyStack([&] { return solve(rows[i]); }), rows[i].expected);
+        const SideCalcResult outcome = solve(rows[i]);
+        const ExpectedOutcome& expected = rows[i].expected;
+        EXPECT_EQ(outcome.status, expected.status);
+        EXPECT_EQ(outcome.result ? outcome.result->box : 0, expected.box);
+        EXPECT_EQ(outcome.result ? outcome.result->text : "", expected.text);
+        EXPECT_EQ(stack.Count(), 0);
     }
+    stack.SetReporter(nullptr);
+    EXPECT_EQ(reports, std::vector<std::string>{});
 }
 
 struct AverageSpeedCase {
@@ -62,23 +49,19 @@ struct AverageSpeedCase {
     ExpectedOutcome expected;
 };
 
-constexpr int kSpeed = IDC_AVG_SPEED;
-constexpr int kDistance = IDC_AVG_DISTANCE;
-constexpr int kTime = IDC_AVG_TIME;
-
 // CP932 full-width "40".
 constexpr char kFullWidth40[] = "\x82\x53\x82\x4f";
 
 const AverageSpeedCase kAverageSpeedRows[] = {
     // The empty box is worked out from the other two.
-    {"40", "2", "", false, {text::kEnterTwoValues, kSpeed, "20.00"}},
-    {"40", "90", "", true, {text::kEnterTwoValues, kSpeed, "26.67"}},
-    {"", "30", "30", true, {text::kEnterTwoValues, kDistance, "15.00"}},
-    {"45", "", "30", true, {text::kEnterTwoValues, kTime, "90.00"}},
-    {"45", "", "-30", false, {text::kEnterTwoValues, kTime, "-1.50"}},
+    {"40", "2", "", false, {text::kEnterTwoValues, IDC_AVG_SPEED, "20.00"}},
+    {"40", "90", "", true, {text::kEnterTwoValues, IDC_AVG_SPEED, "26.67"}},
+    {"", "30", "30", true, {text::kEnterTwoValues, IDC_AVG_DISTANCE, "15.00"}},
+    {"45", "", "30", true, {text::kEnterTwoValues, IDC_AVG_TIME, "90.00"}},
+    {"45", "", "-30", false, {text::kEnterTwoValues, IDC_AVG_TIME, "-1.50"}},
     // Only the first 23 bytes of a box are seen: 10^22 km, not 10^24.
     {"1000000000000000000000000", "1000000", "", false,
-     {text::kEnterTwoValues, kSpeed, "10000000000000000.00"}},
+     {text::kEnterTwoValues, IDC_AVG_SPEED, "10000000000000000.00"}},
     // A used value of 0, or text that reads as 0 (a space fills its box).
     {"0", "2", "", false, {text::kHalfWidthDigits}},
     {kFullWidth40, "2", "", false, {text::kHalfWidthDigits}},
@@ -89,7 +72,7 @@ const AverageSpeedCase kAverageSpeedRows[] = {
     {"", "", "", false, {text::kAvgFillTwo}},
     {"", "", "0", false, {text::kEnterTwoValues}},  // one box filled: the status stays
     // A result needs at most 24 characters and a finite value.
-    {"1e20", "1", "", false, {text::kEnterTwoValues, kSpeed, "100000000000000000000.00"}},
+    {"1e20", "1", "", false, {text::kEnterTwoValues, IDC_AVG_SPEED, "100000000000000000000.00"}},
     {"-1e20", "1", "", false, {text::kNumbersTooLarge}},
     {"1e300", "1e-300", "", false, {text::kNumbersTooLarge}},
     {"1e400", "1e400", "", false, {text::kNumbersTooLarge}},
@@ -101,30 +84,20 @@ TEST(SolveAverageSpeed, FollowsTheRowsOfItsTable) {
     });
 }
 
-TEST(SolveAverageSpeed, TheTimeLabelFollowsTheUnitWhateverTheOutcome) {
-    for (const char* distance : {"40", "0"}) {
-        EXPECT_EQ(SolveAverageSpeed(distance, "2", "", true).timeLabel, text::kTimeLabelMinutes);
-        EXPECT_EQ(SolveAverageSpeed(distance, "2", "", false).timeLabel, text::kTimeLabelHours);
-    }
-}
-
 struct GradientCase {
     const char *length, *height, *gradient;
     ExpectedOutcome expected;
 };
 
-constexpr int kLength = IDC_GRAD_LENGTH;
-constexpr int kGradient = IDC_GRAD_GRADIENT;
-
 const GradientCase kGradientRows[] = {
     // Slope length from height gain and gradient.
-    {"", "100", "5", {text::kEnterTwoValues, kLength, "2.00"}},
-    {"", "1000", "100", {text::kEnterTwoValues, kLength, "1.41"}},  // the slope, not the run
-    {"", "100", "-5", {text::kEnterTwoValues, kLength, "2.00"}},
+    {"", "100", "5", {text::kEnterTwoValues, IDC_GRAD_LENGTH, "2.00"}},
+    {"", "1000", "100", {text::kEnterTwoValues, IDC_GRAD_LENGTH, "1.41"}},  // slope, not run
+    {"", "100", "-5", {text::kEnterTwoValues, IDC_GRAD_LENGTH, "2.00"}},
     // Gradient from slope length and height gain.
-    {"2", "100", "", {text::kEnterTwoValues, kGradient, "5.01"}},
-    {"-2", "100", "", {text::kEnterTwoValues, kGradient, "5.01"}},
-    {"2", "-100", "", {text::kEnterTwoValues, kGradient, "-5.01"}},
+    {"2", "100", "", {text::kEnterTwoValues, IDC_GRAD_GRADIENT, "5.01"}},
+    {"-2", "100", "", {text::kEnterTwoValues, IDC_GRAD_GRADIENT, "5.01"}},
+    {"2", "-100", "", {text::kEnterTwoValues, IDC_GRAD_GRADIENT, "-5.01"}},
     // The height gain is always needed.
     {"2", "", "5", {text::kGradNeedHeight}},
     // A used value of 0, or text that reads as 0; the zero test comes first.
@@ -145,7 +118,8 @@ const GradientCase kGradientRows[] = {
 };
 
 TEST(SolveGradient, FollowsTheRowsOfItsTable) {
-    ExpectRows(kGradientRows, [](const GradientCase& c) { return SolveGradient(c.length, c.height, c.gradient); });
+    ExpectRows(kGradientRows,
+               [](const GradientCase& c) { return SolveGradient(c.length, c.height, c.gradient); });
 }
 
 struct EnergyCase {
@@ -154,17 +128,16 @@ struct EnergyCase {
     ExpectedOutcome expected;
 };
 
-constexpr int kResult = IDC_ENERGY_RESULT;
 constexpr int kNoClass = -1;
 
 const EnergyCase kEnergyRows[] = {
     // A flat ride; the climbs below use the other two classes.
-    {"40", "", "", "", 0, {text::kEnergyClimbIncomplete, kResult, "638.73"}},
-    {"-40", "", "", "", 0, {text::kEnergyClimbIncomplete, kResult, "-638.73"}},
-    {"100000", "", "", "", 0, {text::kEnergyClimbIncomplete, kResult, "1596814.62"}},
+    {"40", "", "", "", 0, {text::kEnergyClimbIncomplete, IDC_ENERGY_RESULT, "638.73"}},
+    {"-40", "", "", "", 0, {text::kEnergyClimbIncomplete, IDC_ENERGY_RESULT, "-638.73"}},
+    {"100000", "", "", "", 0, {text::kEnergyClimbIncomplete, IDC_ENERGY_RESULT, "1596814.62"}},
     // A ride with a climb; a short one ends below 0.
-    {"40", "70", "500", "5", 1, {text::kEnergySummitHint, kResult, "983.90"}},
-    {"1", "10", "500", "1", 2, {text::kEnergySummitHint, kResult, "-1083.71"}},
+    {"40", "70", "500", "5", 1, {text::kEnergySummitHint, IDC_ENERGY_RESULT, "983.90"}},
+    {"1", "10", "500", "1", 2, {text::kEnergySummitHint, IDC_ENERGY_RESULT, "-1083.71"}},
     // Missing distance or a climb given in part.
     {"", "", "", "", 0, {text::kEnergyNeedDistance}},
     {"", "70", "", "", 0, {text::kEnergyClimbIncomplete}},

@@ -65,6 +65,9 @@ protected:
         PumpUntil([] { return FindShownWindow<CSettingsDialog>() == nullptr; });
         EXPECT_TRUE(session.ran);
     }
+    // The editor shows `status`, offers nothing to edit, and neither its button nor Esc
+    // saves (nor asks to).
+    void ExpectEditorRefuses(const char* status);
 };
 
 inline wxTextCtrl* EditBox(CSettingsDialog& editor) {

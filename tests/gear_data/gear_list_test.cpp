@@ -5,17 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "gear_data/gear_tables.h"
-
 namespace {
 
 using Texts = std::vector<std::string>;
-
-template <std::size_t N>
-Texts TextsOf(const EntryFields<N>& fields) {
-    const auto texts = fields.Texts();
-    return Texts(texts.begin(), texts.end());
-}
 
 struct SplitCase {
     const char* entry;
@@ -48,27 +40,6 @@ TEST(SplitEntry, SplitsAtEachDashIntoSlotsOfNineBytes) {
         for (const FieldSlot& slot : slots) after.emplace_back(slot.data());
         EXPECT_EQ(after, c.after);
     }
-}
-
-TEST(SplitEntry, EachListFillsItsOwnSlots) {
-    CassetteList = CranksetList = TyreList = GearList{};
-    CassetteList.Append("Cassette\n");
-    CassetteList.Append("11-12-13-14-15-16-17-18-19-21-23-25\n");
-    SplitCassetteEntry(1);
-    EXPECT_EQ(TextsOf(CassetteFields),
-              (Texts{"11", "12", "13", "14", "15", "16", "17", "18", "19", "21"}));
-
-    // A choice the list lacks empties the crankset but keeps the circumference.
-    CranksetList.Append("Front Crankset\n");
-    CranksetList.Append("28-38-48\n");
-    SplitCranksetEntry(1);
-    SplitCranksetEntry(2);
-    EXPECT_EQ(TextsOf(CranksetFields), (Texts{"", "", ""}));
-    TyreList.Append("Tire surroundings\n");
-    TyreList.Append("700x23C-2096\n");
-    SplitTyreEntry(1);
-    SplitTyreEntry(5);
-    EXPECT_EQ(TextsOf(TyreFields), (Texts{"", "2096\n"}));
 }
 
 }  // namespace

@@ -53,14 +53,7 @@ TEST_F(GearDataTest, AnythingButAFileAtItsNameIsReportedRefusedAndLeftAsItWas) {
 TEST_F(GearDataTest, AFileThatCannotBeReadIsShownAsSuchAndNeverSaved) {
     fs::create_symlink("/proc/self/mem", text::kGearFileName);
     OpenMainWindow();
-    RunEditor([](CSettingsDialog& editor) {
-        GTestModalHook noBox(__FILE__, __LINE__, __func__);
-        EXPECT_EQ(Status(editor), text::kEditorFileUnreadable);
-        EXPECT_FALSE(EditBox(editor)->IsEditable());
-        ClickSave(editor);
-        EXPECT_TRUE(editor.IsShown());
-        PressEsc(editor);
-    });
+    ExpectEditorRefuses(text::kEditorFileUnreadable);
     EXPECT_EQ(fs::read_symlink(text::kGearFileName), "/proc/self/mem");
 }
 

@@ -39,8 +39,6 @@ private:
 class ScratchFolder : public TempFolder {
 public:
     using TempFolder::TempFolder;
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
     ~ScratchFolder() { std::filesystem::current_path(previous_); }
 
 private:

@@ -21,6 +21,19 @@ bool Begins(std::string_view piece, const char (&marker)[3]) {
     return piece.size() >= 2 && piece[0] == marker[0] && piece[1] == marker[1];
 }
 
+// Whether a line beginning with c may be a comment or a section marker: most lines are
+// not, and this one test spares them the seven comparisons.
+bool IsMarkerStart(char c) {
+    static constexpr auto kStarts = [] {
+        std::array<bool, 256> starts{};
+        starts['/'] = true;
+        for (const SectionMarkers& s : kSections) starts[static_cast<unsigned char>(s.open[0])] =
+                                                      starts[static_cast<unsigned char>(s.close[0])] = true;
+        return starts;
+    }();
+    return kStarts[static_cast<unsigned char>(c)];
+}
+
 }  // namespace
 
 void ReadGearSections(TextFileReader& file, GearList& crankset, GearList& cassette,
@@ -30,10 +43,12 @@ void ReadGearSections(TextFileReader& file, GearList& crankset, GearList& casset
     for (GearList* list : lists) list->count = 0;
 
     for (std::string_view piece; !(piece = file.ReadPiece(kEntryMaxBytes)).empty();) {
-        if (Begins(piece, "//")) continue;
-        for (std::size_t s = 0; s < kSections.size(); ++s) {
-            if (Begins(piece, kSections[s].open)) open[s] = true;
-            if (Begins(piece, kSections[s].close)) open[s] = false;
+        if (IsMarkerStart(piece[0])) {
+            if (Begins(piece, "//")) continue;
+            for (std::size_t s = 0; s < kSections.size(); ++s) {
+                if (Begins(piece, kSections[s].open)) open[s] = true;
+                if (Begins(piece, kSections[s].close)) open[s] = false;
+            }
         }
         for (std::size_t s = 0; s < lists.size(); ++s)
             if (open[s]) lists[s]->Append(piece);

@@ -51,7 +51,8 @@ std::string_view TextFileReader::ReadPiece(std::size_t maxBytes) {
     if (fd_ < 0 || failed_) return {};
     maxBytes = std::clamp<std::size_t>(maxBytes, 1, kMaxPiece);
     // One byte more than the piece may hold: a CR LF behind maxBytes - 1 bytes still fits.
-    Fill(maxBytes + 1);
+    // Checked here, as this runs for every line.
+    if (end_ - begin_ <= maxBytes) Fill(maxBytes + 1);
     if (failed_) return {};
     char* const p = buffer_.data() + begin_;
     const std::size_t available = end_ - begin_;

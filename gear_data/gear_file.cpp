@@ -27,8 +27,8 @@ bool IsMarkerStart(char c) {
     static constexpr auto kStarts = [] {
         std::array<bool, 256> starts{};
         starts['/'] = true;
-        for (const SectionMarkers& s : kSections) starts[static_cast<unsigned char>(s.open[0])] =
-                                                      starts[static_cast<unsigned char>(s.close[0])] = true;
+        for (const SectionMarkers& s : kSections)
+            for (const char* marker : {s.open, s.close}) starts[static_cast<unsigned char>(marker[0])] = true;
         return starts;
     }();
     return kStarts[static_cast<unsigned char>(c)];

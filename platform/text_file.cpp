@@ -35,7 +35,7 @@ TextFileReader::~TextFileReader() {
 }
 
 void TextFileReader::Fill(std::size_t want) {
-    if (end_ - begin_ >= want || atEnd_) return;
+    if (atEnd_) return;
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;

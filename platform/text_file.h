@@ -32,7 +32,8 @@ public:
     static constexpr std::size_t kMaxPiece = 1 << 16;
 
 private:
-    // Makes at least `want` bytes available unless the file ends first.
+    // Makes at least `want` bytes available unless the file ends first; ReadPiece calls it
+    // only when fewer are.
     void Fill(std::size_t want);
 
     int fd_ = -1;

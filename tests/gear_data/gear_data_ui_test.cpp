@@ -105,7 +105,7 @@ TEST_F(GearDataTest, PickingTheSeventhTyreSetsOnlyTheCircumference) {
     Set(IDC_SPROCKET_FIRST, "11");
     Choose(Combo(IDC_TYRE), 6);
     EXPECT_EQ(Text(IDC_CIRCUMFERENCE), "2130");
-    EXPECT_EQ(TyreFields.Texts()[1], "2130\n");  // the line feed stays in the data
+    EXPECT_EQ(dialog_->State().tyre.Texts()[1], "2130\n");  // the line feed stays in the data
     EXPECT_EQ(Text(IDC_SPROCKET_FIRST), "11");
     EXPECT_EQ(Text(IDC_CHAINRING_FIRST + 2), "48");
 

@@ -24,12 +24,16 @@ void FillCombo(wxWindow* window, const GearList& list) {
 
 }  // namespace
 
-// A file that cannot be opened leaves the lists as they were and says so.
+// A file that cannot be opened leaves the lists as they were and says so; one that can
+// takes back that message, and only that one.
 void CMainDialog::LoadGearData() {
-    if (std::optional<GearLists> lists = ReadGearFile())
+    const std::string_view openFailed = text::kGearFileOpenFailed;
+    if (std::optional<GearLists> lists = ReadGearFile()) {
         m_state.lists = std::move(*lists);
-    else
-        SetItemText(IDC_AVG_STATUS, text::kGearFileOpenFailed);
+        if (GetItemText(IDC_AVG_STATUS, openFailed.size() + 1) == openFailed) SetItemText(IDC_AVG_STATUS, "");
+    } else {
+        SetItemText(IDC_AVG_STATUS, openFailed);
+    }
     FillCombo(FindWindow(IDC_CRANKSET), m_state.lists.crankset);
     FillCombo(FindWindow(IDC_CASSETTE), m_state.lists.cassette);
     FillCombo(FindWindow(IDC_TYRE), m_state.lists.tyre);

@@ -15,38 +15,20 @@ Texts TextsOf(const EntryFields<N>& fields) {
     return Texts(texts.begin(), texts.end());
 }
 
-struct SplitCase {
-    const char* entry;
-    Texts fields;
-};
-
-const SplitCase kChainringCases[] = {
-    {"34-50\n", {"34", "50\n", ""}},
-    {"\n", {"\n", "", ""}},
-    {"a--b", {"a", "", "b"}},
-    {"123456789012-2", {"123456789", "2", ""}},
-    {"1-2-3-4-5", {"1", "2", "3"}},
-};
-
-TEST(SplitCranksetEntry, SplitsAtEachDashIntoFieldsOfNineBytes) {
-    for (const SplitCase& c : kChainringCases) {
-        SCOPED_TRACE(c.entry);
-        EXPECT_EQ(TextsOf(SplitCranksetEntry(c.entry)), c.fields);
-    }
-    EXPECT_EQ(TextsOf(SplitCassetteEntry("1-2-3-4-5-6-7-8-9-10-11-12\n")),
+TEST(SplitEntry, SplitsAtEachDashIntoFieldsOfNineBytes) {
+    const std::pair<const char*, Texts> chainrings[] = {
+        {"34-50\n", {"34", "50\n", ""}},          {"\n", {"\n", "", ""}},
+        {"a--b", {"a", "", "b"}},                 {"123456789012-2", {"123456789", "2", ""}},
+        {"1-2-3-4-5", {"1", "2", "3"}},
+    };
+    for (const auto& [entry, fields] : chainrings) EXPECT_EQ(TextsOf(SplitCranksetEntry(entry)), fields) << entry;
+    EXPECT_EQ(TextsOf(SplitCassetteEntry("1-2-3-4-5-6-7-8-9-10-11\n")),
               (Texts{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
-}
-
-TyreFields Tyre(const std::string& name, const std::string& circumference) {
-    TyreFields tyre;
-    std::copy(name.begin(), name.end(), tyre.slots[0].begin());
-    std::copy(circumference.begin(), circumference.end(), tyre.slots[1].begin());
-    return tyre;
 }
 
 // The circumference of the previous tyre stays only where the line has no "-".
 TEST(SplitTyreEntry, KeepsThePreviousCircumferenceOnlyForALineWithoutADash) {
-    const TyreFields previous = Tyre("700x28C", "2136\n");
+    const TyreFields previous = SplitTyreEntry("700x28C-2136\n", {});
     EXPECT_EQ(TextsOf(SplitTyreEntry("700CTubular-2130\n", previous)), (Texts{"700CTubul", "2130\n"}));
     EXPECT_EQ(TextsOf(SplitTyreEntry("Slick\n", previous)), (Texts{"Slick\n", "2136\n"}));
     EXPECT_EQ(TextsOf(SplitTyreEntry("Slick-", previous)), (Texts{"Slick", ""}));

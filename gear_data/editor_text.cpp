@@ -35,15 +35,24 @@ EditorLoad LoadResultOf(TextReadResult result) {
     case TextReadResult::ReadFailed:
         return EditorLoad::ReadFailed;
     default:
-        return EditorLoad::OpenFailed;
+        return FileExists(text::kGearFileName) ? EditorLoad::OpenFailed : EditorLoad::Missing;
     }
+}
+
+// The file's content as read, or nothing when it cannot be read whole.
+std::optional<std::size_t> ContentHash(const std::string& text, TextReadResult result) {
+    if (result != TextReadResult::Read) return std::nullopt;
+    return std::hash<std::string>{}(text);
 }
 
 }  // namespace
 
 EditorLoad EditorText::Load() {
     originals_.clear();
-    loaded_ = LoadResultOf(ReadTextFile(text::kGearFileName, kEditorMaxFileBytes, text_));
+    version_ = VersionOf(text::kGearFileName);
+    const TextReadResult read = ReadTextFile(text::kGearFileName, kEditorMaxFileBytes, text_);
+    loaded_ = LoadResultOf(read);
+    content_ = ContentHash(text_, read);
     if (!text_.empty() && text_.back() == '\n') text_.pop_back();
 
     // What the box gives back for the text: the same lines, re-encoded.
@@ -68,7 +77,14 @@ EditorLoad EditorText::Load() {
 }
 
 bool EditorText::Editable() const {
-    return loaded_ == EditorLoad::Loaded || loaded_ == EditorLoad::OpenFailed;
+    return loaded_ == EditorLoad::Loaded || loaded_ == EditorLoad::Missing;
+}
+
+bool EditorText::ChangedOnDisk() const {
+    if (VersionOf(text::kGearFileName) != version_) return true;
+    if (!content_) return false;  // nothing there then, nor now
+    std::string now;
+    return ContentHash(now, ReadTextFile(text::kGearFileName, kEditorMaxFileBytes, now)) != content_;
 }
 
 std::string EditorText::FileContent(std::string_view boxText) const {

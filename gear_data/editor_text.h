@@ -4,15 +4,19 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/text_file.h"
 
 // Larger files are not edited: the box would take long to fill, and a cut text must
 // never be saved over the file.
 inline constexpr std::size_t kEditorMaxFileBytes = 8u << 20;
 
-enum class EditorLoad { Loaded, OpenFailed, TooLarge, ReadFailed };
+// Missing: nothing stands at the name; OpenFailed: something does, but cannot be opened.
+enum class EditorLoad { Loaded, Missing, OpenFailed, TooLarge, ReadFailed };
 
 class EditorText {
 public:
@@ -26,6 +30,9 @@ public:
     // After a refused or broken read nothing may be saved over the file.
     bool Editable() const;
 
+    // Whether the file is no longer as loaded: another save came in between.
+    bool ChangedOnDisk() const;
+
     // The file's new content for the box's text, lines separated by line feeds. A line
     // that reads as a loaded line whose bytes the box cannot give back (undecodable bytes
     // of other encodings, characters with two byte forms) gets those bytes again.
@@ -36,6 +43,9 @@ public:
 
 private:
     EditorLoad loaded_ = EditorLoad::OpenFailed;
+    // The file as loaded: its version, and its content while it could be read whole.
+    FileVersion version_;
+    std::optional<std::size_t> content_;
     std::string text_;
     // Loaded lines whose bytes differ from the box's encoding of them, by that encoding,
     // in file order.

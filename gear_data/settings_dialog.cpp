@@ -35,6 +35,7 @@ void CSettingsDialog::LoadEditorText() {
     case EditorLoad::Loaded:
         m_edit->ChangeValue(ToWidgetText(m_file.TakeText()));
         break;
+    case EditorLoad::Missing:
     case EditorLoad::OpenFailed:
         SetStatus(text::kGearFileOpenFailed);
         break;
@@ -51,10 +52,18 @@ void CSettingsDialog::LoadEditorText() {
 bool CSettingsDialog::Save() {
     if (!m_file.Editable()) return false;  // the status line already says why
     SetStatus(text::kEditorSaving);
-    if (FileExists(text::kGearFileName) &&
-        ShowMessageBox(text::kEditorConfirmSave, msgbox::kYesNo | msgbox::kIconQuestion) ==
+    // Another save since the load is kept unless the user says otherwise; No keeps the
+    // editor open with its text.
+    if (m_file.ChangedOnDisk()) {
+        if (ShowMessageBox(text::kEditorFileChanged,
+                           msgbox::kYesNo | msgbox::kIconQuestion | msgbox::kDefaultNo) ==
             msgbox::kIdNo)
+            return false;
+    } else if (FileExists(text::kGearFileName) &&
+               ShowMessageBox(text::kEditorConfirmSave, msgbox::kYesNo | msgbox::kIconQuestion) ==
+                   msgbox::kIdNo) {
         return true;
+    }
     if (!m_file.Save(FromWidgetText(m_edit->GetValue()))) {
         SetStatus(text::kGearFileWriteFailed);
         return false;

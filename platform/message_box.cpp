@@ -17,6 +17,7 @@ int ShowMessageBox(std::string_view text, unsigned flags) {
 
     long style = buttons == msgbox::kYesNo ? wxYES_NO : wxOK;
     style |= icon == msgbox::kIconQuestion ? wxICON_QUESTION : wxICON_EXCLAMATION;
+    if (flags & msgbox::kDefaultNo) style |= wxNO_DEFAULT;
 
     wxMessageDialog box(wxGetActiveWindow(), ToWidgetText(text),
                         ToWidgetText(ApplicationTitle()), style);

@@ -10,6 +10,7 @@ inline constexpr unsigned kOk = 0x00;
 inline constexpr unsigned kYesNo = 0x04;
 inline constexpr unsigned kIconQuestion = 0x20;
 inline constexpr unsigned kIconExclamation = 0x30;
+inline constexpr unsigned kDefaultNo = 0x100;  // with kYesNo: Enter answers No
 
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdYes = 6;

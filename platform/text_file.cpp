@@ -7,8 +7,6 @@
 
 namespace {
 
-bool failNextReplace = false;
-
 std::string WithCrLf(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 16 + 16);
@@ -24,6 +22,8 @@ std::string WithCrLf(std::string_view text) {
 }  // namespace
 
 bool FileExists(const char* name) { return text_file_os::Exists(name); }
+
+FileVersion VersionOf(const char* name) { return text_file_os::VersionOf(name); }
 
 TextFileReader::TextFileReader(const char* name) {
     fd_ = text_file_os::OpenRegular(name, storedSize_);
@@ -91,9 +91,5 @@ TextReadResult ReadTextFile(const char* name, std::size_t maxBytes, std::string&
 }
 
 bool ReplaceTextFile(const char* name, std::string_view text) {
-    const bool fail = failNextReplace;
-    failNextReplace = false;
-    return text_file_os::Replace(name, WithCrLf(text), fail);
+    return text_file_os::Replace(name, WithCrLf(text));
 }
-
-void FailNextTextFileReplaceForTesting() { failNextReplace = true; }

@@ -54,10 +54,18 @@ TextReadResult ReadTextFile(const char* name, std::size_t maxBytes, std::string&
 // a new file in the same folder, which is flushed to disk and then renamed over the old
 // one, with the old file's permissions. A symbolic link keeps pointing at the file it
 // names, which is the file replaced. Anything else standing at the name (a folder, a
-// pipe, a device, a link that leads nowhere) is refused. Returns false when anything
-// failed, the old file then being as it was.
+// pipe, a device, a link that leads nowhere), whenever it comes there, is refused, and so
+// is a file its permissions (or read-only attribute) protect from the user. Returns false
+// when anything failed, the old file then being as it was. A save that is interrupted
+// leaves no temporary file; one that a killed save left is removed by the next save.
 bool ReplaceTextFile(const char* name, std::string_view text);
 
-// Tests run as root, where permissions do not stop a write: this makes the next
-// ReplaceTextFile fail after its new file was written, as a full disk would.
-void FailNextTextFileReplaceForTesting();
+// What tells one version of a file from another without reading it, by the file that
+// links lead to: equal when nothing stands there both times.
+struct FileVersion {
+    bool exists = false;
+    unsigned long long size = 0;
+    long long modified = 0;  // time of last change in the system's finest unit
+    bool operator==(const FileVersion&) const = default;
+};
+FileVersion VersionOf(const char* name);

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "platform/text_file.h"
+
 namespace text_file_os {
 
 // Whether anything stands at the name, a link that leads nowhere included.
@@ -16,8 +18,15 @@ int OpenRegular(const char* name, std::size_t& size);
 long long Read(int fd, char* buffer, std::size_t size);
 void Close(int fd);
 
-// Replaces the file's content with bytes as ReplaceTextFile describes. failBeforeRename
-// makes it fail after the new file was written.
-bool Replace(const char* name, std::string_view bytes, bool failBeforeRename);
+// Size and time of last change of the file that links lead to.
+FileVersion VersionOf(const char* name);
+
+// Replaces the file's content with bytes as ReplaceTextFile describes.
+bool Replace(const char* name, std::string_view bytes);
+
+// The moment of a save after its checks, with the new file written, just before it is put
+// in place; false abandons the save. The program's own (text_file_interlude.cpp) lets
+// every save go on; tests link one of their own to act at that moment.
+bool SaveInterlude();
 
 }  // namespace text_file_os

@@ -13,6 +13,7 @@ const char kGearFileWriteFailed[] = "書き込みファイルをオープンで�
 const char kGearFileCreated[] = "Velmor.iniがないので作成します。";
 const char kEditorSaving[] = "設定の保存・終了ボタンをクリックします。";
 const char kEditorConfirmSave[] = "データを更新します。";
+const char kEditorFileChanged[] = "Velmor.iniはほかで変更されています。上書きしますか？";
 const char kEditorFileTooLarge[] = "Velmor.iniが大きすぎるので編集・保存できません。";
 const char kEditorFileUnreadable[] = "Velmor.iniを読み込めないので編集・保存できません。";
 const char kStackFull[] = "error: stack full";

@@ -18,6 +18,7 @@ extern const char kGearFileWriteFailed[];
 extern const char kGearFileCreated[];
 extern const char kEditorSaving[];
 extern const char kEditorConfirmSave[];
+extern const char kEditorFileChanged[];
 extern const char kEditorFileTooLarge[];
 extern const char kEditorFileUnreadable[];
 

@@ -26,7 +26,7 @@ mkdir -p "$src" "$log"
     done
 cmake -S "$src" -B "$build" >/dev/null
 cmake --build "$build" -j"$(nproc)" >"$log/base.txt" 2>&1 || { tail -30 "$log/base.txt"; exit 1; }
-if ! (cd "$build" && xvfb-run -a ctest -j1 >"$log/base-tests.txt" 2>&1); then
+if ! (cd "$build" && xvfb-run -a ctest -j"$(nproc)" >"$log/base-tests.txt" 2>&1); then
     tail -30 "$log/base-tests.txt"
     echo "mutants: the unmutated tree fails its tests"
     exit 1
@@ -62,7 +62,7 @@ while IFS=$'\t' read -r file old new why; do
         echo "mutants: row $n does not build ($file: $old)"
         exit 1
     fi
-    if (cd "$build" && xvfb-run -a ctest -j1 --stop-on-failure --timeout 180 >"$log/$n-tests.txt" 2>&1); then
+    if (cd "$build" && xvfb-run -a ctest -j"$(nproc)" --stop-on-failure --timeout 180 >"$log/$n-tests.txt" 2>&1); then
         survived+=("$file: $old -> $new ($why)")
         echo "survived $n: $file: $why"
     else

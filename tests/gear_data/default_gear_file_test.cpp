@@ -6,6 +6,7 @@
 
 #include "platform/text_file.h"
 #include "res/strings.h"
+#include "tests/support/save_interlude.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -22,7 +23,7 @@ TEST(WriteDefaultGearFile, WritesThe688BytesOfTheDefaultFile) {
 
 TEST(WriteDefaultGearFile, SaysSoWhenItCannotWrite) {
     ScratchFolder folder;
-    FailNextTextFileReplaceForTesting();
+    FailNextSave();
     EXPECT_EQ(WriteDefaultGearFile(), text::kGearFileWriteFailed);
     EXPECT_FALSE(FileExists(text::kGearFileName));
 }

@@ -6,6 +6,7 @@
 #include "gear_data/editor_text.h"
 #include "platform/text_file.h"
 #include "tests/gear_data/gear_data_ui_test.h"
+#include "tests/support/save_interlude.h"
 
 void GearDataTest::ExpectEditorRefuses(const char* status) {
     RunEditor([status](CSettingsDialog& editor) {
@@ -109,7 +110,7 @@ TEST_F(GearDataTest, EscAsksSavesAndClosesUnlessTheSaveFails) {
     const std::string before = OpenWithDefaultFile();
     RunEditor([&](CSettingsDialog& editor) {
         SetBoxText(editor, "Fr\n1-2\nfE\n");
-        FailNextTextFileReplaceForTesting();
+        FailNextSave();
         wxTEST_DIALOG(PressEsc(editor), ExpectSaveQuestion(wxID_YES));
         EXPECT_TRUE(editor.IsShown());
         EXPECT_EQ(Status(editor), text::kGearFileWriteFailed);

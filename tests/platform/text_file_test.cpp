@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "tests/support/save_interlude.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -72,7 +73,7 @@ TEST(ReplaceTextFile, ReplacesTheFileBehindASymbolicLink) {
 TEST(ReplaceTextFile, LeavesTheOldFileWhenWritingFails) {
     ScratchFolder folder;
     WriteBytes("f.txt", "old\r\n");
-    FailNextTextFileReplaceForTesting();
+    FailNextSave();
     EXPECT_FALSE(ReplaceTextFile("f.txt", "new"));
     EXPECT_EQ(ReadBytes("f.txt"), "old\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);

@@ -121,6 +121,7 @@ protected:
 
 inline constexpr long kWarning = wxOK | wxICON_EXCLAMATION;
 inline constexpr long kQuestion = wxYES_NO | wxICON_QUESTION;
+inline constexpr long kQuestionDefaultNo = kQuestion | wxNO_DEFAULT;
 
 // Checks a message box (its text, the program's name as caption, buttons and icon) and
 // answers it:  wxTEST_DIALOG(code, ExpectMessageBox(wxID_OK, text::kHelpNotFound, kWarning));
@@ -133,7 +134,8 @@ protected:
     int OnInvoked(wxMessageDialog* box) const override {
         EXPECT_EQ(FromWidgetText(box->GetMessage()), text_);
         EXPECT_EQ(FromWidgetText(box->GetTitle()), ApplicationTitle());
-        EXPECT_EQ(box->GetMessageDialogStyle() & (wxICON_MASK | wxOK | wxYES_NO | wxCANCEL), style_);
+        EXPECT_EQ(box->GetMessageDialogStyle() & (wxICON_MASK | wxOK | wxYES_NO | wxCANCEL | wxNO_DEFAULT),
+                  style_);
         return answer_;
     }
 

@@ -21,7 +21,7 @@ void CMainDialog::ShowHelpFile() {
             return;
         }
     }
-    ShowMessageBox(text::kHelpNotFound, msgbox::kOk | msgbox::kIconExclamation);
+    ShowMessageBox(text::kHelpNotFound, wxOK | wxICON_EXCLAMATION);
 }
 
 void CMainDialog::OnHelp(wxCommandEvent&) {

@@ -43,7 +43,7 @@ CMainDialog::CMainDialog() {
 void CMainDialog::OnInitDialog() {
     // The side calculators' stack tells of an overflow or underflow in a box over this window.
     OperandStack::Instance().SetReporter(
-        [](std::string_view message) { ShowMessageBox(message, msgbox::kOk); });
+        [](std::string_view message) { ShowMessageBox(message, wxOK); });
     AppendSystemMenuEntry(*this, text::kAboutMenuEntry, IDM_ABOUTBOX,
                           [this](int nID) { OnSysCommand(nID); });
     SetIcon(AppIcon());

@@ -52,8 +52,7 @@ bool CSettingsDialog::Save() {
     if (!m_file.Editable()) return false;  // the status line already says why
     SetStatus(text::kEditorSaving);
     if (FileExists(text::kGearFileName) &&
-        ShowMessageBox(text::kEditorConfirmSave, msgbox::kYesNo | msgbox::kIconQuestion) ==
-            msgbox::kIdNo)
+        ShowMessageBox(text::kEditorConfirmSave, wxYES_NO | wxICON_QUESTION) == wxID_NO)
         return true;
     if (!m_file.Save(FromWidgetText(m_edit->GetValue()))) {
         SetStatus(text::kGearFileWriteFailed);

@@ -1,4 +1,5 @@
 #include "platform/cp932.h"
+#include "platform/cp932_codec.h"
 
 #include <string>
 
@@ -44,6 +45,33 @@ TEST(Cp932, AnUnpairedLeadByteKeepsItsNeighbour) {
     const std::string bytes = "\xC0\x12\x35\xEE\xED\x40";  // found by fuzzing
     EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8(bytes)), bytes);
     EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8("\xA0\xED\x40")), "\xA0\xFA\x5C");  // no lead byte
+}
+
+TEST(Utf8, ReadsOneSequenceAndTellsWhetherItIsWellFormed) {
+    struct Case {
+        std::string bytes;
+        char32_t code;
+        std::size_t length;
+        bool wellFormed;
+    };
+    const Case cases[] = {
+        {"a", U'a', 1, true},
+        {U8(u8"あx"), U'あ', 3, true},
+        {U8(u8"😀"), U'😀', 4, true},
+        {"\xE3\x81" "a", 0xFFFD, 2, false},  // broken off at the third byte
+        {"\xE3\x81", 0xFFFD, 1, false},      // cut short by the end
+        {"\x81", 0xFFFD, 1, false},          // no lead byte
+        {"\xC0\xAF", U'/', 2, false},        // overlong
+        {"\xED\xA0\x80", 0xD800, 3, false},  // a surrogate
+        {"\xF4\x90\x80\x80", 0x110000, 4, false},
+        {"\xF8\x90\x80\x80", 0x10000, 4, false},  // no lead byte of UTF-8 today
+    };
+    for (const auto& [bytes, code, length, wellFormed] : cases) {
+        const Utf8Sequence sequence = DecodeUtf8(bytes);
+        EXPECT_EQ(sequence.code, code) << bytes;
+        EXPECT_EQ(sequence.length, length) << bytes;
+        EXPECT_EQ(sequence.wellFormed, wellFormed) << bytes;
+    }
 }
 
 }  // namespace

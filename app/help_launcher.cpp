@@ -8,6 +8,7 @@
 #include "platform/associated_program.h"
 #include "platform/message_box.h"
 #include "res/strings.h"
+#include "util/white_space.h"
 
 void CMainDialog::ShowHelpFile() {
     // A current directory that cannot be read gives no path to look at.

@@ -62,7 +62,7 @@ TEST(Utf8, ReadsOneSequenceAndTellsWhetherItIsWellFormed) {
         {"\xE3\x81", 0xFFFD, 1, false},      // cut short by the end
         {"\x81", 0xFFFD, 1, false},          // no lead byte
         {"\xC0\xAF", U'/', 2, false},        // overlong
-        {"\xED\xA0\x80", 0xD800, 3, false},  // a surrogate
+        {"\xED\xBF\xBF", 0xDFFF, 3, false},  // a surrogate
         {"\xF4\x90\x80\x80", 0x110000, 4, false},
         {"\xF8\x90\x80\x80", 0x10000, 4, false},  // no lead byte of UTF-8 today
     };

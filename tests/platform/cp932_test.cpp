@@ -2,6 +2,7 @@
 #include "platform/cp932_codec.h"
 
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -48,14 +49,7 @@ TEST(Cp932, AnUnpairedLeadByteKeepsItsNeighbour) {
 }
 
 TEST(Utf8, ReadsOneSequenceAndTellsWhetherItIsWellFormed) {
-    struct Case {
-        std::string bytes;
-        char32_t code;
-        std::size_t length;
-        bool wellFormed;
-    };
-    const Case cases[] = {
-        {"a", U'a', 1, true},
+    const std::tuple<std::string, char32_t, std::size_t, bool> cases[] = {
         {U8(u8"あx"), U'あ', 3, true},
         {U8(u8"😀"), U'😀', 4, true},
         {"\xE3\x81" "a", 0xFFFD, 2, false},  // broken off at the third byte
@@ -67,10 +61,9 @@ TEST(Utf8, ReadsOneSequenceAndTellsWhetherItIsWellFormed) {
         {"\xF8\x90\x80\x80", 0x10000, 4, false},  // no lead byte of UTF-8 today
     };
     for (const auto& [bytes, code, length, wellFormed] : cases) {
-        const Utf8Sequence sequence = DecodeUtf8(bytes);
-        EXPECT_EQ(sequence.code, code) << bytes;
-        EXPECT_EQ(sequence.length, length) << bytes;
-        EXPECT_EQ(sequence.wellFormed, wellFormed) << bytes;
+        const Utf8Sequence read = DecodeUtf8(bytes);
+        EXPECT_EQ(std::tie(read.code, read.length, read.wellFormed), std::tie(code, length, wellFormed))
+            << bytes;
     }
 }
 

@@ -52,7 +52,7 @@ void CMainDialog::OnInitDialog() {
 }
 
 void CMainDialog::OnSysCommand(int nID) {
-    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+    if ((nID & syscmd::kCommandBits) == IDM_ABOUTBOX) {
         CAboutDialog about(this);
         about.ShowModal();
     } else {

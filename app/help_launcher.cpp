@@ -8,6 +8,7 @@
 #include "platform/associated_program.h"
 #include "platform/message_box.h"
 #include "res/strings.h"
+#include "util/white_space.h"
 
 void CMainDialog::ShowHelpFile() {
     // A current directory that cannot be read gives no path to look at.
@@ -21,7 +22,7 @@ void CMainDialog::ShowHelpFile() {
             return;
         }
     }
-    ShowMessageBox(text::kHelpNotFound, msgbox::kOk | msgbox::kIconExclamation);
+    ShowMessageBox(text::kHelpNotFound, wxOK | wxICON_EXCLAMATION);
 }
 
 void CMainDialog::OnHelp(wxCommandEvent&) {

@@ -42,7 +42,7 @@ CMainDialog::CMainDialog(OperandStack& stack) : m_stack(stack) {
 void CMainDialog::OnInitDialog() {
     // The side calculators' stack tells of an overflow or underflow in a box over this window.
     m_stack.SetReporter(
-        [](std::string_view message) { ShowMessageBox(message, msgbox::kOk); });
+        [](std::string_view message) { ShowMessageBox(message, wxOK); });
     AppendSystemMenuEntry(*this, text::kAboutMenuEntry, IDM_ABOUTBOX,
                           [this](int nID) { OnSysCommand(nID); });
     SetIcon(AppIcon());
@@ -51,7 +51,7 @@ void CMainDialog::OnInitDialog() {
 }
 
 void CMainDialog::OnSysCommand(int nID) {
-    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+    if ((nID & syscmd::kCommandBits) == IDM_ABOUTBOX) {
         CAboutDialog about(this);
         about.ShowModal();
     } else {

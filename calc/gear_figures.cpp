@@ -12,7 +12,7 @@ constexpr double kMmPerInch = 25.4;
 
 // A tooth count as read: whole numbers bare, others with up to two decimals.
 std::optional<std::string> TeethText(double teeth) {
-    std::optional<std::string> text = FormatFixedWithin(teeth, 2, kCellTextMax);
+    std::optional<std::string> text = FormatFixed(teeth, 2, kCellTextMax);
     if (text) {
         text->erase(text->find_last_not_of('0') + 1);
         if (text->back() == '.') text->pop_back();
@@ -24,10 +24,10 @@ std::string FiguresOf(double chainring, double sprocket, double circumference) {
     const double ratio = chainring / sprocket;
     const auto front = TeethText(chainring);
     const auto rear = TeethText(sprocket);
-    const auto ratioText = FormatFixedWithin(ratio, 2, kCellTextMax);
-    const auto development = FormatFixedWithin(ratio * circumference / kMmPerM, 2, kCellTextMax);
+    const auto ratioText = FormatFixed(ratio, 2, kCellTextMax);
+    const auto development = FormatFixed(ratio * circumference / kMmPerM, 2, kCellTextMax);
     const auto inches =
-        FormatFixedWithin(ratio * circumference / std::numbers::pi / kMmPerInch, 1, kCellTextMax);
+        FormatFixed(ratio * circumference / std::numbers::pi / kMmPerInch, 1, kCellTextMax);
     if (!front || !rear || !ratioText || !development || !inches) return {};
     return *front + "×" + *rear + "\nギア比 " + *ratioText + "\n展開 " + *development +
            " m\nギアインチ " + *inches;

@@ -8,9 +8,10 @@
 #include <limits>
 #include <string>
 
+#include "util/white_space.h"
+
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Length of the decimal number at the start of s (digits, point, exponent), 0 if none.
@@ -54,11 +55,8 @@ bool IsOverflow(std::string_view number) {
     return magnitude > 0;
 }
 
-// "%.Nf" for `decimals` decimals, rounded half up on the 17-digit string.
-std::string FormatFixed(double value, int decimals) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-
+// "%.Nf" of a finite value for `decimals` decimals, rounded half up on the 17-digit string.
+std::string FixedDigits(double value, int decimals) {
     // 17 significant digits, d.dddddddddddddddde±x, correctly rounded.
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.16e", std::fabs(value));
@@ -101,7 +99,7 @@ std::string FormatFixed(double value, int decimals) {
 double ReadNumber(std::string_view text, std::size_t maxBytes) {
     std::string_view s = text.substr(0, maxBytes);
     std::size_t i = 0;
-    while (i < s.size() && IsSpace(s[i])) ++i;
+    while (i < s.size() && IsWhiteSpace(s[i])) ++i;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
     s.remove_prefix(i);
@@ -118,15 +116,9 @@ double ReadNumber(std::string_view text, std::size_t maxBytes) {
     return negative ? -value : value;
 }
 
-std::string FormatFixed2(double value) { return FormatFixed(value, 2); }
-
-std::optional<std::string> FormatFixed2Within(double value, std::size_t maxChars) {
-    return FormatFixedWithin(value, 2, maxChars);
-}
-
-std::optional<std::string> FormatFixedWithin(double value, int decimals, std::size_t maxChars) {
+std::optional<std::string> FormatFixed(double value, int decimals, std::size_t maxChars) {
     if (!std::isfinite(value)) return std::nullopt;
-    std::string text = FormatFixed(value, decimals);
+    std::string text = FixedDigits(value, decimals);
     if (text.size() > maxChars) return std::nullopt;
     return text;
 }

@@ -45,7 +45,7 @@ bool TwoOfThreeGiven(SideCalcResult& outcome, std::initializer_list<SideBox> box
 
 void SetResult(SideCalcResult& outcome, SideQuantity quantity, double value,
                std::string_view status) {
-    if (std::optional<std::string> text = FormatFixed2Within(value, kResultChars))
+    if (std::optional<std::string> text = FormatFixed(value, 2, kResultChars))
         outcome.result = SideCalcResult::Solved{quantity, std::move(*text)};
     else
         outcome.status = status;

@@ -12,7 +12,7 @@ constexpr double kKmhFactor = std::bit_cast<double>(std::uint64_t{0x3F0F75104D55
 
 std::string CellText(double speed) {
     if (!(speed > 0)) return {};  // zero, negative, not a number
-    return FormatFixed2Within(speed, kCellTextMax).value_or(kCellOverflow);
+    return FormatFixed(speed, 2, kCellTextMax).value_or(kCellOverflow);
 }
 
 }  // namespace

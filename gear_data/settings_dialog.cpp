@@ -55,13 +55,11 @@ bool CSettingsDialog::Save() {
     // Another save since the load is kept unless the user says otherwise; No keeps the
     // editor open with its text.
     if (m_file.ChangedOnDisk()) {
-        if (ShowMessageBox(text::kEditorFileChanged,
-                           msgbox::kYesNo | msgbox::kIconQuestion | msgbox::kDefaultNo) ==
-            msgbox::kIdNo)
+        if (ShowMessageBox(text::kEditorFileChanged, wxYES_NO | wxICON_QUESTION | wxNO_DEFAULT) ==
+            wxID_NO)
             return false;
     } else if (FileExists(text::kGearFileName) &&
-               ShowMessageBox(text::kEditorConfirmSave, msgbox::kYesNo | msgbox::kIconQuestion) ==
-                   msgbox::kIdNo) {
+               ShowMessageBox(text::kEditorConfirmSave, wxYES_NO | wxICON_QUESTION) == wxID_NO) {
         return true;
     }
     if (!m_file.Save(FromWidgetText(m_edit->GetValue()))) {

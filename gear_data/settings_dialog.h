@@ -28,8 +28,8 @@ private:
     void OnCharHook(wxKeyEvent& event);
     void SetStatus(std::string_view text);
 
-    wxStaticText* m_status = nullptr;  // 1026
-    wxTextCtrl* m_edit = nullptr;      // 1003
+    wxStaticText* m_status = nullptr;  // IDC_EDITOR_STATUS
+    wxTextCtrl* m_edit = nullptr;      // IDC_EDITOR_TEXT
     EditorText m_file;
 
     wxDECLARE_EVENT_TABLE();

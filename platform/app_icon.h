@@ -1,4 +1,4 @@
-// Icon 128, the program's icon.
+// The program's icon.
 #pragma once
 
 #include <wx/icon.h>

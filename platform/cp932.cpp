@@ -26,33 +26,11 @@ bool IsEscapedControl(unsigned char b) {
     return (b < 0x20 && b != '\t' && b != '\n') || b == 0x7F;
 }
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 // Whether the two bytes are one character that encoding writes back in other bytes.
 bool ChangesByteForm(std::string_view twoBytes) {
     if (twoBytes.size() < 2) return false;
     std::string utf8;
     return DecodeCp932Run(twoBytes, utf8) == 2 && Utf8ToCp932(utf8) != twoBytes;
-}
-
-// Decodes one UTF-8 sequence at the start of s; returns its length (1 for a broken one).
-std::size_t DecodeUtf8(std::string_view s, char32_t& c) {
-    const auto b0 = static_cast<unsigned char>(s[0]);
-    const std::size_t n = b0 < 0x80 ? 1 : b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 0;
-    if (n == 0 || n > s.size()) {
-        c = 0xFFFD;
-        return 1;
-    }
-    c = n == 1 ? b0 : b0 & (0x7F >> n);
-    for (std::size_t i = 1; i < n; ++i) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        if ((b & 0xC0) != 0x80) {
-            c = 0xFFFD;
-            return i;
-        }
-        c = (c << 6) | (b & 0x3F);
-    }
-    return n;
 }
 
 // Where the next escape (U+F700 to U+F7FF, UTF-8 EF 9C 80 to EF 9F BF) begins, at or after
@@ -67,6 +45,27 @@ std::size_t FindEscape(std::string_view utf8, std::size_t pos) {
 }
 
 }  // namespace
+
+bool IsCp932LeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+Utf8Sequence DecodeUtf8(std::string_view utf8) {
+    const auto b0 = static_cast<unsigned char>(utf8[0]);
+    const std::size_t n = b0 < 0x80 ? 1 : b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 0;
+    if (n == 0 || n > utf8.size()) return {0xFFFD, 1, false};
+    char32_t c = n == 1 ? b0 : b0 & (0x7F >> n);
+    for (std::size_t i = 1; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if ((b & 0xC0) != 0x80) return {0xFFFD, i, false};
+        c = (c << 6) | (b & 0x3F);
+    }
+    // The smallest code that needs n bytes.
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    const bool wellFormed = n == 1 || (b0 <= 0xF4 && c >= kShortest[n] && c <= 0x10FFFF &&
+                                       (c < 0xD800 || c > 0xDFFF));
+    return {c, n, wellFormed};
+}
 
 std::string Cp932ToUtf8(std::string_view cp932) {
     std::string out;
@@ -85,7 +84,7 @@ std::string Cp932ToUtf8(std::string_view cp932) {
         AppendUtf8(kEscapeBase + stopped, out);
         // An escaped lead byte would pair with the first byte of a following character that
         // is written back in its other byte form; that byte stays an escape too.
-        if (IsLeadByte(stopped) && ChangesByteForm(cp932.substr(pos, 2))) {
+        if (IsCp932LeadByte(stopped) && ChangesByteForm(cp932.substr(pos, 2))) {
             AppendUtf8(kEscapeBase + static_cast<unsigned char>(cp932[pos]), out);
             ++pos;
         }
@@ -104,8 +103,9 @@ std::string Utf8ToCp932(std::string_view utf8) {
         if (escape < pos) escape = FindEscape(utf8, pos);
         pos += EncodeCp932Run(utf8.substr(pos, escape - pos), out);
         if (pos >= utf8.size()) break;
-        char32_t c = 0;
-        pos += DecodeUtf8(utf8.substr(pos), c);
+        const Utf8Sequence sequence = DecodeUtf8(utf8.substr(pos));
+        pos += sequence.length;
+        const char32_t c = sequence.code;
         out += c >= kEscapeBase && c < kEscapeBase + 0x100 ? static_cast<char>(c - kEscapeBase) : '?';
     }
     return out;

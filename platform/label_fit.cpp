@@ -5,6 +5,8 @@
 #include <wx/dialog.h>
 #include <wx/stattext.h>
 
+#include "platform/label_layout.h"
+
 namespace {
 
 // Below this a face no longer reads.

@@ -5,20 +5,12 @@
 #include <string>
 #include <string_view>
 
-namespace msgbox {
-inline constexpr unsigned kOk = 0x00;
-inline constexpr unsigned kYesNo = 0x04;
-inline constexpr unsigned kIconQuestion = 0x20;
-inline constexpr unsigned kIconExclamation = 0x30;
-inline constexpr unsigned kDefaultNo = 0x100;  // with kYesNo: Enter answers No
-
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdYes = 6;
-inline constexpr int kIdNo = 7;
-}  // namespace msgbox
+#include <wx/defs.h>
 
 // The executable's file name without directory and extension.
 std::string ApplicationTitle();
 
-// Shows a modal box over the active window and returns the button pressed (msgbox::kId*).
-int ShowMessageBox(std::string_view text, unsigned flags);
+// Shows a modal box over the active window. style takes wx's button and icon flags
+// (wxOK, wxYES_NO, wxICON_QUESTION, ...); returns the button pressed (wxID_OK, wxID_YES,
+// wxID_NO).
+int ShowMessageBox(std::string_view text, long style);

@@ -10,6 +10,8 @@ class wxDialog;
 namespace syscmd {
 inline constexpr int kMinimize = 0xF020;
 inline constexpr int kClose = 0xF060;
+// A command's bits that name it; the system uses the four below them.
+inline constexpr int kCommandBits = 0xFFF0;
 }  // namespace syscmd
 
 using SystemCommandHandler = std::function<void(int command)>;

@@ -48,7 +48,7 @@ std::vector<AccessibleName> MainNames() {
         names.push_back({IDC_CHAINRING_FIRST + r - 1, Gear(r) + " チェーンリング歯数"});
     for (int r = 1; r <= kRows; ++r)
         for (int c = 1; c <= kColumns; ++c)
-            names.push_back({IDC_CELL_FIRST + kColumns * (r - 1) + c - 1,
+            names.push_back({CellId(r, c),
                              Gear(r) + " チェーンリング " + Gear(c) + " スプロケット Km/h"});
     return names;
 }

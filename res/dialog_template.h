@@ -49,6 +49,6 @@ struct DialogTemplate {
     std::span<const ControlTemplate> controls;
 };
 
-const DialogTemplate& MainDialogTemplate();      // 102
-const DialogTemplate& AboutDialogTemplate();     // 100
-const DialogTemplate& SettingsDialogTemplate();  // 133
+const DialogTemplate& MainDialogTemplate();
+const DialogTemplate& AboutDialogTemplate();
+const DialogTemplate& SettingsDialogTemplate();

@@ -12,17 +12,38 @@ enum : int {
     ID_DIALOG_OK = 1,
     ID_DIALOG_CANCEL = 2,
 
-    // Main window (template 102).
+    // Main window.
     IDC_CRANKSET = 1000,
     IDC_CASSETTE = 1001,
     IDC_TYRE = 1002,
     IDC_CADENCE = 1003,
-    IDC_SPROCKET_FIRST = 1013,  // sprocket of column c is 1012 + c
-    IDC_SPROCKET_LAST = 1022,
-    IDC_CHAINRING_FIRST = 1023,  // chainring of row r is 1022 + r
-    IDC_CHAINRING_LAST = 1025,
-    IDC_CELL_FIRST = 1026,  // cell (r, c) is 1026 + 10 (r - 1) + (c - 1)
-    IDC_CELL_LAST = 1055,
+    // The gear table: a sprocket box over each column, a chainring box before each row,
+    // and a speed cell for each pair (IDC_CELL_<row>_<column>); each run numbered on.
+    IDC_SPROCKET_1 = 1013,
+    IDC_SPROCKET_2 = 1014,
+    IDC_SPROCKET_3 = 1015,
+    IDC_SPROCKET_4 = 1016,
+    IDC_SPROCKET_5 = 1017,
+    IDC_SPROCKET_6 = 1018,
+    IDC_SPROCKET_7 = 1019,
+    IDC_SPROCKET_8 = 1020,
+    IDC_SPROCKET_9 = 1021,
+    IDC_SPROCKET_10 = 1022,
+    IDC_CHAINRING_1 = 1023,
+    IDC_CHAINRING_2 = 1024,
+    IDC_CHAINRING_3 = 1025,
+    IDC_CELL_1_1 = 1026, IDC_CELL_1_2 = 1027, IDC_CELL_1_3 = 1028, IDC_CELL_1_4 = 1029, IDC_CELL_1_5 = 1030,
+    IDC_CELL_1_6 = 1031, IDC_CELL_1_7 = 1032, IDC_CELL_1_8 = 1033, IDC_CELL_1_9 = 1034, IDC_CELL_1_10 = 1035,
+    IDC_CELL_2_1 = 1036, IDC_CELL_2_2 = 1037, IDC_CELL_2_3 = 1038, IDC_CELL_2_4 = 1039, IDC_CELL_2_5 = 1040,
+    IDC_CELL_2_6 = 1041, IDC_CELL_2_7 = 1042, IDC_CELL_2_8 = 1043, IDC_CELL_2_9 = 1044, IDC_CELL_2_10 = 1045,
+    IDC_CELL_3_1 = 1046, IDC_CELL_3_2 = 1047, IDC_CELL_3_3 = 1048, IDC_CELL_3_4 = 1049, IDC_CELL_3_5 = 1050,
+    IDC_CELL_3_6 = 1051, IDC_CELL_3_7 = 1052, IDC_CELL_3_8 = 1053, IDC_CELL_3_9 = 1054, IDC_CELL_3_10 = 1055,
+    IDC_SPROCKET_FIRST = IDC_SPROCKET_1,
+    IDC_SPROCKET_LAST = IDC_SPROCKET_10,
+    IDC_CHAINRING_FIRST = IDC_CHAINRING_1,
+    IDC_CHAINRING_LAST = IDC_CHAINRING_3,
+    IDC_CELL_FIRST = IDC_CELL_1_1,  // row by row
+    IDC_CELL_LAST = IDC_CELL_3_10,
     IDC_CALCULATE = 1056,
     IDC_CIRCUMFERENCE = 1057,
     IDC_AVG_SPEED = 1059,
@@ -49,8 +70,13 @@ enum : int {
     IDC_UPDATE = 1081,
     IDC_HELP = 1083,
 
-    // Gear-data editor (template 133).
+    // Gear-data editor.
     IDC_EDITOR_TEXT = 1003,
     IDC_EDITOR_SAVE = 1071,
     IDC_EDITOR_STATUS = 1026,
 };
+
+// The speed cell of chainring row and sprocket column, each counted from 1.
+constexpr int CellId(int row, int column) {
+    return IDC_CELL_FIRST + (IDC_SPROCKET_LAST - IDC_SPROCKET_FIRST + 1) * (row - 1) + column - 1;
+}

@@ -3,8 +3,8 @@
 
 namespace text {
 
-// String table.
-extern const char kAboutMenuEntry[];  // string 101
+// The system menu.
+extern const char kAboutMenuEntry[];
 
 // Main window and About box.
 extern const char kCadenceMissing[];

@@ -52,7 +52,7 @@ TEST_F(CalcUiTest, EnterInTheCadenceBoxFillsTheTableAndALaterPressEmptiesCells) 
 // Each cell's tooltip (and description) tells its gear as the last press read it.
 TEST_F(CalcUiTest, EachCellTellsTheFiguresOfTheLastPressAndAnEmptyCellNone) {
     const auto tip = [&](int row, int column) {
-        return FromWidgetText(Control(IDC_CELL_FIRST + 10 * (row - 1) + (column - 1))->GetToolTipText());
+        return FromWidgetText(Control(CellId(row, column))->GetToolTipText());
     };
     FillWorkedExample();
     Press(IDC_CALCULATE);

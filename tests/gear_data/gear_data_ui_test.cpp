@@ -30,7 +30,10 @@ void Choose(wxChoice* combo, int position) {
     combo->ProcessWindowEvent(event);
 }
 
-const int kGearBoxes[] = {1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021, 1022, 1023, 1024, 1025, 1057};
+const int kGearBoxes[] = {
+    IDC_SPROCKET_1,  IDC_SPROCKET_2,  IDC_SPROCKET_3, IDC_SPROCKET_4,  IDC_SPROCKET_5,
+    IDC_SPROCKET_6,  IDC_SPROCKET_7,  IDC_SPROCKET_8, IDC_SPROCKET_9,  IDC_SPROCKET_10,
+    IDC_CHAINRING_1, IDC_CHAINRING_2, IDC_CHAINRING_3, IDC_CIRCUMFERENCE};
 
 // Without a file the window starts empty and says so; it is the editor that makes one.
 TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {

@@ -1,6 +1,8 @@
 #include "platform/cp932.h"
+#include "platform/cp932_codec.h"
 
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,25 @@ TEST(Cp932, AnUnpairedLeadByteKeepsItsNeighbour) {
     const std::string bytes = "\xC0\x12\x35\xEE\xED\x40";  // found by fuzzing
     EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8(bytes)), bytes);
     EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8("\xA0\xED\x40")), "\xA0\xFA\x5C");  // no lead byte
+}
+
+TEST(Utf8, ReadsOneSequenceAndTellsWhetherItIsWellFormed) {
+    const std::tuple<std::string, char32_t, std::size_t, bool> cases[] = {
+        {U8(u8"あx"), U'あ', 3, true},
+        {U8(u8"😀"), U'😀', 4, true},
+        {"\xE3\x81" "a", 0xFFFD, 2, false},  // broken off at the third byte
+        {"\xE3\x81", 0xFFFD, 1, false},      // cut short by the end
+        {"\x81", 0xFFFD, 1, false},          // no lead byte
+        {"\xC0\xAF", U'/', 2, false},        // overlong
+        {"\xED\xBF\xBF", 0xDFFF, 3, false},  // a surrogate
+        {"\xF4\x90\x80\x80", 0x110000, 4, false},
+        {"\xF8\x90\x80\x80", 0x10000, 4, false},  // no lead byte of UTF-8 today
+    };
+    for (const auto& [bytes, code, length, wellFormed] : cases) {
+        const Utf8Sequence read = DecodeUtf8(bytes);
+        EXPECT_EQ(std::tie(read.code, read.length, read.wellFormed), std::tie(code, length, wellFormed))
+            << bytes;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Every label of the three windows, as shown, draws its lines within its box.
-#include "platform/label_fit.h"
+#include "tests/platform/drawn_text_size.h"
 
 #include <gtest/gtest.h>
 #include <wx/stattext.h>

@@ -92,7 +92,7 @@ protected:
     void Press(int id) { ClickOn(Control(id)); }
     // Row and column from 1, as the window's headings count them.
     std::string Cell(int row, int column) const {
-        return Text(IDC_CELL_FIRST + 10 * (row - 1) + (column - 1));
+        return Text(CellId(row, column));
     }
     void FillWorkedExample() {
         for (const auto& [id, text] : kWorkedExample) Set(id, text);

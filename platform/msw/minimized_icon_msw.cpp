@@ -3,7 +3,7 @@
 #include <wx/icon.h>
 #include <wx/toplevel.h>
 
-#include "platform/window_hook_msw.h"
+#include "platform/msw/window_hook_msw.h"
 
 void UseMinimizedIcon(wxTopLevelWindow& window, const wxIcon& icon) {
     const HWND hwnd = window.GetHWND();

@@ -20,8 +20,6 @@ constexpr OneWay kOneWay[] = {
     {0x203E, "\x7E"},     {0x2212, "\x81\x7C"}, {0x301C, "\x81\x60"},
 };
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 bool IsKanaByte(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
 
 // Windows also maps 0x80, 0xA0 and 0xFD to 0xFF and their Unicode partners; glibc has
@@ -36,34 +34,6 @@ void AppendUtf8(const std::wstring& wide, std::string& out) {
     out.resize(at + static_cast<std::size_t>(n));
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &out[at], n,
                         nullptr, nullptr);
-}
-
-// Length of the well-formed UTF-8 sequence at the start of s, or 0 (overlong forms,
-// surrogates and values past U+10FFFF are not well formed).
-std::size_t ReadUtf8(std::string_view s, char32_t& c) {
-    const auto b0 = static_cast<unsigned char>(s[0]);
-    std::size_t n;
-    char32_t min;
-    if (b0 < 0x80) {
-        c = b0;
-        return 1;
-    } else if (b0 >= 0xC2 && b0 <= 0xDF) {
-        n = 2, min = 0x80, c = b0 & 0x1F;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        n = 3, min = 0x800, c = b0 & 0x0F;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        n = 4, min = 0x10000, c = b0 & 0x07;
-    } else {
-        return 0;
-    }
-    if (n > s.size()) return 0;
-    for (std::size_t i = 1; i < n; ++i) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        if ((b & 0xC0) != 0x80) return 0;
-        c = (c << 6) | (b & 0x3F);
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
-    return n;
 }
 
 // Appends the CP932 form of c; false when CP932 has no such character.
@@ -101,8 +71,8 @@ std::size_t DecodeCp932Run(std::string_view cp932, std::string& utf8) {
             ++i;
             continue;
         }
-        if (!IsLeadByte(b) && !IsKanaByte(b)) break;
-        const std::size_t length = IsLeadByte(b) ? 2 : 1;
+        if (!IsCp932LeadByte(b) && !IsKanaByte(b)) break;
+        const std::size_t length = IsCp932LeadByte(b) ? 2 : 1;
         if (i + length > cp932.size()) break;
         wchar_t c[2];
         if (MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, cp932.data() + i,
@@ -118,10 +88,9 @@ std::size_t DecodeCp932Run(std::string_view cp932, std::string& utf8) {
 std::size_t EncodeCp932Run(std::string_view utf8, std::string& cp932) {
     std::size_t i = 0;
     while (i < utf8.size()) {
-        char32_t c = 0;
-        const std::size_t n = ReadUtf8(utf8.substr(i), c);
-        if (n == 0 || !EncodeOne(c, cp932)) break;
-        i += n;
+        const Utf8Sequence sequence = DecodeUtf8(utf8.substr(i));
+        if (!sequence.wellFormed || !EncodeOne(sequence.code, cp932)) break;
+        i += sequence.length;
     }
     return i;
 }

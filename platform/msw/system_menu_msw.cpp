@@ -6,7 +6,7 @@
 #include <wx/menu.h>
 
 #include "platform/widget_text.h"
-#include "platform/window_hook_msw.h"
+#include "platform/msw/window_hook_msw.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // A static text draws itself with DrawText, breaking lines at word breaks; a word wider
 // than the box is not broken, and so stands out of the measured box.
-#include "platform/label_fit.h"
+#include "platform/label_layout.h"
 
 #include <string>
 
@@ -23,7 +23,3 @@ wxSize LaidOutTextSize(const wxStaticText& label, const wxFont& font, int width)
 }
 
 void SetLabelFont(wxStaticText& label, const wxFont& font) { label.SetFont(font); }
-
-wxSize DrawnTextSize(const wxStaticText& label) {
-    return LaidOutTextSize(label, label.GetFont(), label.GetClientSize().x);
-}

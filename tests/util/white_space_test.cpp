@@ -1,4 +1,4 @@
-#include "app/help_file.h"
+#include "util/white_space.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
-#include "platform/label_fit.h"
+#include "platform/label_layout.h"
 
 #include <gtk/gtk.h>
 #include <wx/font.h>
 #include <wx/fontutil.h>
 #include <wx/stattext.h>
 
-namespace {
+#include "platform/gtk/drawn_size_gtk.h"
 
 // The width of the ink, as the spaces that end a line are not drawn; the height of the
 // lines, as the ink of a glyph may reach a little below its line.
@@ -16,8 +16,6 @@ wxSize DrawnSize(PangoLayout* layout) {
     if (ink.width == 0) return {0, 0};
     return {ink.x + ink.width, logical.y + logical.height};
 }
-
-}  // namespace
 
 wxSize LaidOutTextSize(const wxStaticText& label, const wxFont& font, int width) {
     GtkLabel* gtkLabel = GTK_LABEL(label.GetHandle());
@@ -42,8 +40,4 @@ void SetLabelFont(wxStaticText& label, const wxFont& font) {
     pango_attr_list_insert(attributes, pango_attr_font_desc_new(font.GetNativeFontInfo()->description));
     gtk_label_set_attributes(GTK_LABEL(label.GetHandle()), attributes);
     pango_attr_list_unref(attributes);
-}
-
-wxSize DrawnTextSize(const wxStaticText& label) {
-    return DrawnSize(gtk_label_get_layout(GTK_LABEL(label.GetHandle())));
 }

@@ -2,7 +2,7 @@
 // override would have every dialog class derive from a Windows-only base, while the
 // subclass lets this layer filter any window it is given. The filters hang on the window
 // as a property, as the 64-bit import library lacks GetWindowSubclass.
-#include "platform/window_hook_msw.h"
+#include "platform/msw/window_hook_msw.h"
 
 #include <vector>
 

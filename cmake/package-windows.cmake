@@ -1,9 +1,11 @@
 # Velmor for Windows: the zip (cpack -G ZIP) and the installer (target `installer`), both
-# with Velmor.exe, the help page Velmor.mht, a read-me and the licences of the parts of
-# other projects that are linked into the exe.
+# with Velmor.exe, the help page Velmor.mht, the default gear data Velmor.ini, a read-me
+# and the licences of the parts of other projects that are linked into the exe. The zip
+# is a folder to unpack and run; the installer puts the gear data into the user's folder
+# instead of the program's.
 install(TARGETS Velmor RUNTIME DESTINATION .)
 install(FILES ${CMAKE_SOURCE_DIR}/res/readme-windows.txt DESTINATION . RENAME README.txt)
-install(FILES ${VELMOR_HELP_FILE} DESTINATION .)
+install(FILES ${VELMOR_HELP_FILE} ${VELMOR_DEFAULT_GEAR_FILE} DESTINATION .)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/packaging/windows/licences DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
@@ -31,5 +33,5 @@ add_custom_target(installer
           -DSTAGE=${stage} -DICON=${CMAKE_SOURCE_DIR}/res/velmor.ico -DTARGET=${nsis_target}
           -DOUTFILE=${CMAKE_BINARY_DIR}/Velmor-${PROJECT_VERSION}-setup.exe
           ${CMAKE_SOURCE_DIR}/packaging/windows/velmor.nsi
-  DEPENDS Velmor velmor_help
+  DEPENDS Velmor velmor_help velmor_default_gear_file
   VERBATIM)

@@ -3,8 +3,9 @@
 # nothing, the AppStream metadata and the desktop entry validate, the manual page shows in
 # English and Japanese, only the launcher is on the PATH, and apt can install it with its
 # dependencies. Then it unpacks the package into a scratch root and starts its launcher
-# there on a virtual display with a fresh home: the window must open and ~/Velmor must hold
-# the help page. Changes nothing outside temporary folders.
+# there on a virtual display: in a fresh home the window must open and ~/Velmor must hold
+# the help page and the default gear data; an existing Velmor.ini of any kind stays as it
+# is. Changes nothing outside temporary folders.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/install-deps.sh" lintian appstream desktop-file-utils man-db
@@ -59,21 +60,49 @@ for page in "C NAME" "ja 名前"; do
   grep -q "^${page#* }" "$work/man" || problem "man -L ${page% *} velmor shows no page"
 done
 
-mkdir "$work/home"
+# First starts of the installed launcher, each in a home of its own: a fresh one, where the
+# default gear data must appear byte for byte as built; and homes whose ~/Velmor already
+# holds something at Velmor.ini (the user's edited file, a folder, a link that leads
+# nowhere), which must stay as it was.
+homes="fresh edited folder link"
+mkdir -p "$work/fresh" "$work/edited/Velmor" "$work/folder/Velmor/Velmor.ini" "$work/link/Velmor"
+printf '// \203\115\203\101\r\nFront Crankset\r\n34-50\r\nfEnd\r\n' >"$work/edited/Velmor/Velmor.ini"
+cp "$work/edited/Velmor/Velmor.ini" "$work/edited.ini"
+ln -s nowhere "$work/link/Velmor/Velmor.ini"
 # A display number of its own, away from other test runs that start their servers at 99.
-HOME="$work/home" xvfb-run -a -n $((200 + $$ % 500)) sh -c '
-  "$1/root/usr/bin/velmor" >"$1/velmor.log" 2>&1 &
-  pid=$!
-  "$2/tools/wait-for-window.sh" "Velmor Ver1.3" >"$1/window" || true
-  kill "$pid" 2>/dev/null || true
-' sh "$work" "$top"
+xvfb-run -a -n $((200 + $$ % 500)) sh -c '
+  work=$1 top=$2
+  shift 2
+  for home; do
+    HOME="$work/$home" "$work/root/usr/bin/velmor" >"$work/$home.log" 2>&1 &
+    pid=$!
+    "$top/tools/wait-for-window.sh" "Velmor Ver1.3" >"$work/$home.window" || true
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+' sh "$work" "$top" $homes
 
-if [ ! -s "$work/window" ]; then
-  cat "$work/velmor.log" >&2
-  problem "the installed launcher opened no Velmor window"
-fi
-cmp -s "$root/usr/share/velmor/Velmor.mht" "$work/home/Velmor/Velmor.mht" ||
+for home in $homes; do
+  if [ ! -s "$work/$home.window" ]; then
+    cat "$work/$home.log" >&2
+    problem "the installed launcher opened no Velmor window in the $home home"
+  fi
+done
+cmp -s "$root/usr/share/velmor/Velmor.mht" "$work/fresh/Velmor/Velmor.mht" ||
   problem "~/Velmor does not hold the help page"
+cmp -s "$top/build/default-gear/Velmor.ini" "$work/fresh/Velmor/Velmor.ini" ||
+  problem "~/Velmor does not hold the default gear data as built"
+cmp -s "$work/edited.ini" "$work/edited/Velmor/Velmor.ini" ||
+  problem "the launcher changed the user's own Velmor.ini"
+[ -d "$work/folder/Velmor/Velmor.ini" ] && [ -z "$(ls -A "$work/folder/Velmor/Velmor.ini")" ] ||
+  problem "the launcher changed the folder standing at Velmor.ini"
+[ "$(readlink "$work/link/Velmor/Velmor.ini")" = nowhere ] && [ ! -e "$work/link/Velmor/nowhere" ] ||
+  problem "the launcher changed the link standing at Velmor.ini, or wrote through it"
+for home in $homes; do
+  leftover=$(find "$work/$home/Velmor" -name '.Velmor.ini.*')
+  [ -z "$leftover" ] || problem "the launcher left $leftover"
+done
 [ "$fail" -eq 0 ] && echo "test-package: $(basename "$deb") passes lintian, AppStream and" \
-  "desktop-entry checks, has its manual pages, installs, starts and sets up ~/Velmor"
+  "desktop-entry checks, has its manual pages, installs, starts, sets up ~/Velmor" \
+  "and leaves an existing Velmor.ini alone"
 exit "$fail"

@@ -51,7 +51,19 @@ for dll in $dlls; do
     esac
 done
 (cd "$out/i686" && cpack >/dev/null) || fail "cpack"
-say "zip: $(ls "$out"/i686/Velmor-*.zip)"
+zip=$(ls "$out"/i686/Velmor-*.zip)
+# A folder to unpack and run: the program with its help page and the default gear data,
+# which is the editor's, byte for byte.
+python3 - "$zip" "$top/tests/gear_data/default_Velmor.ini" <<'PY' || fail "the zip's content"
+import sys, zipfile
+names = zipfile.ZipFile(sys.argv[1]).namelist()
+for name in ("Velmor.exe", "Velmor.mht", "Velmor.ini", "README.txt", "licences/README.txt"):
+    if name not in names:
+        sys.exit(f"no {name} in the zip: {names}")
+if zipfile.ZipFile(sys.argv[1]).read("Velmor.ini") != open(sys.argv[2], "rb").read():
+    sys.exit("the zip's Velmor.ini is not the default gear data")
+PY
+say "zip: $zip"
 installer() {
     cmake --build "$out/$1" --target installer >"$out/$1-installer.log" 2>&1 ||
         { cat "$out/$1-installer.log"; fail "installer for $1"; }
@@ -89,11 +101,13 @@ gui_filter=-MainDialogTest.ShiftF10OpensTheSystemMenuWhoseLastEntryIsTheAboutBox
 unit_filter=-ReplaceTextFile.WritesEachLineFeedAsCrLfAndKeepsThePermissions:ReplaceTextFile.ReplacesTheFileBehindASymbolicLink
 
 # The installer as a user meets it, on the run's display and wine server: silent install,
-# the files, the Start-menu shortcut, the uninstall entry, the program started as the
-# shortcut starts it, and the silent uninstall that keeps the user's folder. Prints one
+# the files, the default gear data in the user's folder, the Start-menu shortcut, the
+# uninstall entry, the program started as the shortcut starts it, installs over whatever
+# stands at Velmor.ini (the user's edited file, a folder, a link that leads nowhere), which
+# must stay as it is, and the silent uninstall that keeps the user's folder. Prints one
 # line per finding and, when there is none, "installer: all checks passed".
 installer_test() {
-    local setup=$1 found=0 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmor'
+    local setup=$1 default_gear=$2 found=0 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmor'
     local localappdata profile appdata inst user lnk shortcut entry pid
     finding() { echo "installer: $*"; found=1; }
     "$wine" "$setup" /S || finding "the silent install failed"
@@ -105,6 +119,8 @@ installer_test() {
         [ -f "$inst/$f" ] || finding "no $f in $inst"
     done
     cmp -s "$inst/Velmor.mht" "$user/Velmor.mht" || finding "$user holds no help page"
+    cmp -s "$default_gear" "$user/Velmor.ini" || finding "$user holds not the default gear data"
+    [ ! -e "$inst/Velmor.ini" ] || finding "gear data in the program folder $inst"
 
     # The shortcut's target and working folder, read from the link file itself.
     lnk=$("$wine" winepath -u "$appdata\Microsoft\Windows\Start Menu\Programs\Velmor.lnk" |
@@ -148,18 +164,36 @@ PY
     for _ in $(seq 10); do
         "$top/tools/wait-for-window.sh" "Velmor Ver1.3" >/dev/null 2>&1 && break
     done || finding "Velmor, started in $user, opened no window"
+    # The first start, for a look at its lists and status line.
+    sleep 1
+    import -window root "$results/first-start.png" 2>/dev/null || true
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
 
-    # The user's gear data, edited: it must outlive the uninstall byte for byte.
+    # The user's gear data, edited: another install leaves it alone, and it must outlive
+    # the uninstall byte for byte.
     printf '// \x83\x4d\x83\x41\r\n[Crankset]\r\n34-50\r\n' >"$user/Velmor.ini"
     cp "$user/Velmor.ini" "$results/Velmor.ini.edited"
+    "$wine" "$setup" /S || finding "the silent install over an edited Velmor.ini failed"
+    cmp -s "$results/Velmor.ini.edited" "$user/Velmor.ini" || finding "the install changed Velmor.ini"
     "$wine" "$localappdata\Programs\Velmor\uninstall.exe" /S || finding "the silent uninstall failed"
     timeout 120 "${wine%/*}/wineserver" -w  # the uninstaller runs on from a copy of itself
     [ ! -e "$inst" ] || finding "the uninstall left $(ls "$inst")"
     [ ! -e "$lnk" ] || finding "the uninstall left the shortcut"
     "$wine" reg query "$key" >/dev/null 2>&1 && finding "the uninstall left the entry"
     cmp -s "$results/Velmor.ini.edited" "$user/Velmor.ini" || finding "the uninstall changed Velmor.ini"
+
+    # Neither a folder nor a link that leads nowhere at Velmor.ini is replaced.
+    rm "$user/Velmor.ini"
+    mkdir "$user/Velmor.ini"
+    "$wine" "$setup" /S || finding "the silent install beside a folder Velmor.ini failed"
+    [ -d "$user/Velmor.ini" ] && [ -z "$(ls -A "$user/Velmor.ini")" ] ||
+        finding "the install changed the folder Velmor.ini"
+    rmdir "$user/Velmor.ini"
+    ln -s nowhere "$user/Velmor.ini"
+    "$wine" "$setup" /S || finding "the silent install beside a dangling link Velmor.ini failed"
+    [ "$(readlink "$user/Velmor.ini")" = nowhere ] && [ ! -e "$user/nowhere" ] ||
+        finding "the install replaced the link Velmor.ini or wrote through it"
     [ "$found" = 0 ] && echo "installer: all checks passed"
 }
 declare -f installer_test >"$results/installer-test.sh"
@@ -183,7 +217,8 @@ run gui velmor_gui_tests.exe --gtest_filter=$gui_filter
 # The converters name code page 932 themselves: the same tests under a Western page.
 LANG=C.UTF-8 LC_ALL=C.UTF-8 run unit-cp1252 velmor_unit_tests.exe --gtest_filter=$unit_filter
 . "$results/installer-test.sh"
-installer_test "$out/$arch/Velmor-1.3-setup.exe" >"$results/installer.log" 2>&1
+installer_test "$out/$arch/Velmor-1.3-setup.exe" "$out/$arch/default-gear/Velmor.ini" \
+    >"$results/installer.log" 2>&1
 "${wine%/*}/wineserver" -k 2>/dev/null || true
 EOF
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$results/run.sh"

@@ -39,15 +39,21 @@ VIAddVersionKey /LANG=${LANG_JAPANESE} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_JAPANESE} "LegalCopyright" "Copyright 2026 Quelt. All rights reserved."
 
 Section
+  ; The default gear data belongs in the user's folder only: one in the program folder
+  ; would be lost with the uninstall if Velmor were ever started there and it was edited.
   SetOutPath "$INSTDIR"
-  File /r "${STAGE}\*.*"
+  File /r /x Velmor.ini "${STAGE}\*.*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
-  ; The user's folder, with the help page when it has none (a newer one is not forced on
-  ; a user who keeps their own). The shortcut's working folder is the current $OUTDIR.
+  ; The user's folder, with the help page and the default gear data where it has none, so
+  ; that the first start shows filled lists. With overwrite off a file is only created
+  ; anew: whatever stands at its name (the user's own file, a link, a folder) is left as
+  ; it is, and a newer help page is not forced on a user who keeps their own. The
+  ; shortcut's working folder is the current $OUTDIR.
   SetOutPath "${USER_FOLDER}"
   SetOverwrite off
   File "${STAGE}\Velmor.mht"
+  File "${STAGE}\Velmor.ini"
   SetOverwrite on
   CreateShortcut "$SMPROGRAMS\Velmor.lnk" "$INSTDIR\Velmor.exe" "" "$INSTDIR\Velmor.exe" 0
 

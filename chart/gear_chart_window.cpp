@@ -14,7 +14,6 @@
 
 #include "chart/gear_chart_drawing.h"
 #include "platform/accessibility.h"
-#include "platform/modeless_window.h"
 #include "platform/widget_text.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
@@ -32,8 +31,19 @@ constexpr const char* kColumnTitles[kChartColumns] = {
 };
 
 wxStaticText* TextLine(wxWindow* parent, int id) {
-    return new wxStaticText(parent, id, wxString(), wxDefaultPosition, wxDefaultSize,
-                            wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
+    auto* line = new wxStaticText(parent, id, wxString(), wxDefaultPosition, wxDefaultSize,
+                                  wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
+    line->Hide();
+    return line;
+}
+
+// A line of text shows only while it has something to say.
+void SetLine(wxStaticText* line, std::string_view text) {
+    SetControlText(line, text);
+    if (line->IsShown() != !text.empty()) {
+        line->Show(!text.empty());
+        line->GetParent()->Layout();
+    }
 }
 
 }  // namespace
@@ -41,7 +51,6 @@ wxStaticText* TextLine(wxWindow* parent, int id) {
 GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     : wxFrame(mainWindow, wxID_ANY, ToWidgetText(text::kGearChartTitle), wxDefaultPosition,
               wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT) {
-    WorkBesideModalWindow(*this);
     auto* panel = new wxPanel(this);
     const int gap = FromDIP(kGap);
 
@@ -133,7 +142,7 @@ void GearChartWindow::OnLimitChosen() {
     limit_.reset();
     if (choice.millimetres != kNoLimit) limit_ = NamedLimit(choice);
     limitSelection_ = selection;
-    message_->SetLabel(wxString());
+    SetLine(message_, {});
     Refill();
 }
 
@@ -142,21 +151,21 @@ void GearChartWindow::ApplyTypedLimit() {
     if (!typed) {
         // The limit in force stays, and the choice says which it is.
         limitChoice_->SetSelection(limitSelection_);
-        SetControlText(message_, text::kLimitBad);
+        SetLine(message_, text::kLimitBad);
         typedLimit_->SetFocus();
         return;
     }
     limit_ = typed;
     limitSelection_ = static_cast<int>(LimitChoices().size()) - 1;
     limitChoice_->SetSelection(limitSelection_);
-    message_->SetLabel(wxString());
+    SetLine(message_, {});
     Refill();
 }
 
 void GearChartWindow::Refill() {
     if (reading_) set_ = BuildGearSet(*reading_, limit_);
-    SetControlText(summary_, reading_ ? LimitSummary(set_, limit_) : std::string());
-    SetControlText(leftOut_, reading_ ? LeftOutText(set_) : std::string());
+    SetLine(summary_, reading_ ? LimitSummary(set_, limit_) : std::string());
+    SetLine(leftOut_, reading_ ? LeftOutText(set_) : std::string());
     table_->DeleteAllItems();
     if (reading_)
         for (const ChartGear& gear : set_.gears) {

@@ -110,7 +110,10 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
             event.Skip();
     });
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
-        if (event.CanVeto()) Hide(); else event.Skip();
+        if (event.CanVeto())
+            Hide();
+        else
+            event.Skip();
     });
     SetSize(FromDIP(kInitialSize));
     Refill();

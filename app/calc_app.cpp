@@ -14,7 +14,8 @@ public:
 
     // No message loop of its own: the main window's modal run is the program.
     int OnRun() override {
-        CMainDialog dialog;
+        OperandStack stack;  // the side calculators' one stack, for the program's run
+        CMainDialog dialog(stack);
         SetTopWindow(&dialog);
         dialog.ShowModal();
         return 0;

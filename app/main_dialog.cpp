@@ -1,7 +1,6 @@
 #include "app/main_dialog.h"
 
 #include "app/about_dialog.h"
-#include "calc/operand_stack.h"
 #include "platform/app_icon.h"
 #include "platform/dialog_builder.h"
 #include "platform/message_box.h"
@@ -35,14 +34,14 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     EVT_BUTTON(IDC_HELP, CMainDialog::OnHelp)
 wxEND_EVENT_TABLE()
 
-CMainDialog::CMainDialog() {
+CMainDialog::CMainDialog(OperandStack& stack) : m_stack(stack) {
     CreateDialogFromTemplate(*this, nullptr, MainDialogTemplate());
     OnInitDialog();
 }
 
 void CMainDialog::OnInitDialog() {
     // The side calculators' stack tells of an overflow or underflow in a box over this window.
-    OperandStack::Instance().SetReporter(
+    m_stack.SetReporter(
         [](std::string_view message) { ShowMessageBox(message, msgbox::kOk); });
     const SystemMenuEntry entries[] = {{text::kAboutMenuEntry, IDM_ABOUTBOX},
                                        {text::kGearChartMenuEntry, IDM_GEAR_CHART}};

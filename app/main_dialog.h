@@ -9,23 +9,39 @@
 
 #include <wx/dialog.h>
 
+#include "calc/operand_stack.h"
 #include "calc/speed_table.h"
 #include "chart/chart_model.h"
+#include "gear_data/gear_file.h"
+
+// What the main window shows, as values.
+struct MainWindowState {
+    GearLists lists;          // of the last read that could open the gear-data file
+    CranksetFields crankset;  // the entries last split into the chainring boxes,
+    CassetteFields cassette;  // into the sprocket boxes
+    TyreFields tyre;          // and into the circumference box
+    GearInputs gearInputs;    // of the last press of 計算
+    std::string cassetteEntry;  // the cassette entry last split, whole: the chart takes its
+                                // sprockets beyond ten
+    std::optional<ChartReading> chartReading;  // of the last press of 計算, as the chart takes it
+};
 
 class GearChartWindow;
 
 class CMainDialog : public wxDialog {
 public:
-    CMainDialog();
+    // The side calculators work on stack, which tells of its misuse over this window.
+    explicit CMainDialog(OperandStack& stack);
+
+    const MainWindowState& State() const { return m_state; }
 
     // The window's operations, each of them reading and writing its controls.
 
     // Gear speed table.
-    void ReadGearInputs();
-    void CalcSpeedTable();
+    GearInputs ReadGearInputs() const;
+    void CalcSpeedTable(const GearInputs& inputs);
 
     // Gear data.
-    int ReadGearFile();
     void LoadGearData();
 
     // Side calculators.
@@ -55,6 +71,10 @@ private:
     void OnSelChangeTyre(wxCommandEvent& event);
     void OnChangeValues(wxCommandEvent& event);
     void OnUpdate(wxCommandEvent& event);
+    // Split entry `index` of a list into the state and show it in the list's boxes.
+    void ShowCranksetEntry(int index);
+    void ShowCassetteEntry(int index);
+    void ShowTyreEntry(int index);
     // Sets the texts of the boxes firstId, firstId + 1, ...
     void SetItemTexts(int firstId, std::span<const std::string_view> texts);
 
@@ -67,10 +87,9 @@ private:
     std::string GetItemText(int id, std::size_t maxBytes) const;
     void SetItemText(int id, std::string_view text);
 
-    GearInputs m_gearInputs;
-    std::string m_cassetteEntry;  // the entry last split into the sprocket boxes
-    std::optional<ChartReading> m_chartReading;  // of the last press of 計算
-    GearChartWindow* m_gearChart = nullptr;      // a child window: built when first opened
+    OperandStack& m_stack;
+    MainWindowState m_state;
+    GearChartWindow* m_gearChart = nullptr;  // a child window: built when first opened
 
     wxDECLARE_EVENT_TABLE();
 };

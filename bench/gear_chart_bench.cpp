@@ -54,7 +54,8 @@ double ProcessorMillis(std::clock_t from) { return 1000.0 * static_cast<double>(
 // From the command to the end of the drawing's first paint and of what else was waiting
 // to be drawn; a busy machine stretches processor time less than clock time.
 Millis FirstPaint() {
-    auto* dialog = new CMainDialog();
+    OperandStack stack;
+    auto* dialog = new CMainDialog(stack);
     dialog->Show();
     wxYield();
     PressCalculate(*dialog);

@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     }
     wxTheApp->CallOnInit();
     {
-        auto* dialog = new CMainDialog();
+        OperandStack stack;
+        auto* dialog = new CMainDialog(stack);
         dialog->Show();
         wxYield();
         FillWorkedExample(*dialog);

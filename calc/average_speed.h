@@ -4,8 +4,10 @@
 
 #include <string_view>
 
+#include "calc/operand_stack.h"
 #include "calc/side_calc.h"
 
 // Time is in minutes when minutes is set, otherwise in hours.
-SideCalcResult SolveAverageSpeed(std::string_view distanceText, std::string_view timeText,
-                                 std::string_view speedText, bool minutes);
+SideCalcResult SolveAverageSpeed(OperandStack& stack, std::string_view distanceText,
+                                 std::string_view timeText, std::string_view speedText,
+                                 bool minutes);

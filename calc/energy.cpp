@@ -3,8 +3,6 @@
 #include <array>
 
 #include "calc/gradient.h"
-#include "calc/operand_stack.h"
-#include "res/resource_ids.h"
 #include "res/strings.h"
 
 namespace {
@@ -46,9 +44,9 @@ double ClimbRideHours(OperandStack& stack, double distanceKm, double weightKg, d
 
 }  // namespace
 
-SideCalcResult SolveEnergy(std::string_view distanceText, std::string_view weightText,
-                           std::string_view heightText, std::string_view gradientText,
-                           int classIndex) {
+SideCalcResult SolveEnergy(OperandStack& stack, std::string_view distanceText,
+                           std::string_view weightText, std::string_view heightText,
+                           std::string_view gradientText, int classIndex) {
     SideCalcResult outcome{text::kEnergyClimbHint, std::nullopt, std::nullopt};
     const SideBox distance = ReadSideBox(distanceText);
     const SideBox weight = ReadSideBox(weightText);
@@ -74,13 +72,12 @@ SideCalcResult SolveEnergy(std::string_view distanceText, std::string_view weigh
     }
 
     const SpeedClass& speedClass = kSpeedClasses[static_cast<std::size_t>(classIndex)];
-    OperandStack& stack = OperandStack::Instance();
     const bool flat = climbBoxes == 0;
     const double hours = flat ? distance.value / speedClass.speedKmh
                               : ClimbRideHours(stack, distance.value, weight.value, height.value,
                                                gradient.value, speedClass);
     outcome.status = flat ? text::kEnergyClimbIncomplete : text::kEnergySummitHint;
-    SetResult(outcome, IDC_ENERGY_RESULT, RideKcal(stack, hours, speedClass.powerW),
+    SetResult(outcome, SideQuantity::Energy, RideKcal(stack, hours, speedClass.powerW),
               text::kNumbersTooLarge);
     return outcome;
 }

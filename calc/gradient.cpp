@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "res/resource_ids.h"
 #include "res/strings.h"
 
 double SlopeLengthKm(OperandStack& stack, double heightM, double gradientPercent) {
@@ -35,8 +34,8 @@ double GradientPercent(OperandStack& stack, double lengthKm, double heightM, dou
 
 }  // namespace
 
-SideCalcResult SolveGradient(std::string_view lengthText, std::string_view heightText,
-                             std::string_view gradientText) {
+SideCalcResult SolveGradient(OperandStack& stack, std::string_view lengthText,
+                             std::string_view heightText, std::string_view gradientText) {
     SideCalcResult outcome{text::kEnterTwoValues, std::nullopt, std::nullopt};
     const SideBox length = ReadSideBox(lengthText);
     const SideBox height = ReadSideBox(heightText);
@@ -46,16 +45,15 @@ SideCalcResult SolveGradient(std::string_view lengthText, std::string_view heigh
                          text::kGradFillTwo))
         return outcome;
 
-    OperandStack& stack = OperandStack::Instance();
     if (!height.filled) {
         outcome.status = text::kGradNeedHeight;
     } else if (!length.filled) {
-        SetResult(outcome, IDC_GRAD_LENGTH, SlopeLengthKm(stack, height.value, gradient.value),
+        SetResult(outcome, SideQuantity::SlopeLength, SlopeLengthKm(stack, height.value, gradient.value),
                   text::kNumbersTooLarge);
     } else {
         double radicand = 0;
         const double percent = GradientPercent(stack, length.value, height.value, radicand);
-        SetResult(outcome, IDC_GRAD_GRADIENT, percent,
+        SetResult(outcome, SideQuantity::Gradient, percent,
                   radicand <= 0 ? text::kGradHeightNotBelowLength : text::kNumbersTooLarge);
     }
     return outcome;

@@ -8,8 +8,8 @@
 
 // Given height gain and gradient the slope length is worked out, given slope length and
 // height gain the gradient; the height gain is always needed.
-SideCalcResult SolveGradient(std::string_view lengthText, std::string_view heightText,
-                             std::string_view gradientText);
+SideCalcResult SolveGradient(OperandStack& stack, std::string_view lengthText,
+                             std::string_view heightText, std::string_view gradientText);
 
 // Length in km, along the road, of a climb of heightM metres at gradientPercent, worked out
 // on stack. The energy calculator charges a climb by it too.

@@ -4,11 +4,6 @@
 
 #include "res/strings.h"
 
-OperandStack& OperandStack::Instance() {
-    static OperandStack stack;
-    return stack;
-}
-
 void OperandStack::SetReporter(Reporter reporter) { m_report = std::move(reporter); }
 
 void OperandStack::Push(double value) {

@@ -14,9 +14,6 @@ public:
     // Tells the user about an overflow or underflow (a message box in the program).
     using Reporter = std::function<void(std::string_view message)>;
 
-    // The one stack of the process, used by every side calculator.
-    static OperandStack& Instance();
-
     // Until a reporter is set, overflow and underflow go untold.
     void SetReporter(Reporter reporter);
 

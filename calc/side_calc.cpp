@@ -7,12 +7,11 @@
 #include "res/strings.h"
 
 namespace {
-constexpr std::size_t kBoxBytes = 23;
 constexpr std::size_t kResultChars = 24;
 }  // namespace
 
 SideBox ReadSideBox(std::string_view text) {
-    return {!text.empty(), ReadNumber(text, kBoxBytes)};
+    return {!text.empty(), ReadNumber(text, kSideBoxBytes)};
 }
 
 int CountFilled(std::initializer_list<SideBox> boxes) {
@@ -44,9 +43,10 @@ bool TwoOfThreeGiven(SideCalcResult& outcome, std::initializer_list<SideBox> box
     return true;
 }
 
-void SetResult(SideCalcResult& outcome, int box, double value, std::string_view status) {
+void SetResult(SideCalcResult& outcome, SideQuantity quantity, double value,
+               std::string_view status) {
     if (std::optional<std::string> text = FormatFixed2Within(value, kResultChars))
-        outcome.result = SideCalcResult::BoxText{box, std::move(*text)};
+        outcome.result = SideCalcResult::Solved{quantity, std::move(*text)};
     else
         outcome.status = status;
 }

@@ -2,20 +2,24 @@
 // write a result.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 
+// The quantities a side calculator can work out, one for each box that shows a result.
+enum class SideQuantity { AverageSpeed, Distance, Time, SlopeLength, Gradient, Energy };
+
 // The outcome of one side calculation, for its row of the main window.
 struct SideCalcResult {
-    struct BoxText {
-        int box;           // control id of the box that receives the result
+    struct Solved {
+        SideQuantity quantity;
         std::string text;  // the result, with two decimals
     };
 
     std::string status;                    // for the row's status line, always shown
-    std::optional<BoxText> result;         // when a value was worked out
+    std::optional<Solved> result;          // when a value was worked out
     std::optional<std::string> timeLabel;  // average speed only: the time box's label
 };
 
@@ -25,8 +29,10 @@ struct SideBox {
     double value;
 };
 
-// The calculators see at most 23 bytes of a box. A box holding only a space is filled and
-// reads as 0.
+// The room the calculators read of a box.
+inline constexpr std::size_t kSideBoxBytes = 23;
+
+// A box as far as the calculators see it. A box holding only a space is filled and reads as 0.
 SideBox ReadSideBox(std::string_view text);
 
 int CountFilled(std::initializer_list<SideBox> boxes);
@@ -41,6 +47,7 @@ bool AnyFilledZero(std::initializer_list<SideBox> boxes);
 bool TwoOfThreeGiven(SideCalcResult& outcome, std::initializer_list<SideBox> boxes,
                      std::string_view allFilledStatus, std::string_view noneFilledStatus);
 
-// Puts value into the outcome as the text for box; a value that is not finite or whose text
-// would not fit the box's 24 characters leaves the result out and sets status instead.
-void SetResult(SideCalcResult& outcome, int box, double value, std::string_view status);
+// Puts value into the outcome as the text of quantity; a value that is not finite or whose
+// text would not fit a result's 24 characters leaves the result out and sets status instead.
+void SetResult(SideCalcResult& outcome, SideQuantity quantity, double value,
+               std::string_view status);

@@ -1,5 +1,6 @@
 // The side calculators' rows of the main window: reading their boxes, showing the outcome
 // and their Clear buttons.
+#include <algorithm>
 #include <initializer_list>
 
 #include <wx/checkbox.h>
@@ -14,13 +15,28 @@
 
 namespace {
 
-// Room a side calculator reads of a box: 23 bytes and the terminator.
-constexpr std::size_t kSideBoxBytes = 23;
+// The box that shows each quantity.
+struct ResultBox {
+    SideQuantity quantity;
+    int id;
+};
+constexpr ResultBox kResultBoxes[] = {
+    {SideQuantity::AverageSpeed, IDC_AVG_SPEED}, {SideQuantity::Distance, IDC_AVG_DISTANCE},
+    {SideQuantity::Time, IDC_AVG_TIME},          {SideQuantity::SlopeLength, IDC_GRAD_LENGTH},
+    {SideQuantity::Gradient, IDC_GRAD_GRADIENT}, {SideQuantity::Energy, IDC_ENERGY_RESULT},
+};
+
+int ResultBoxId(SideQuantity quantity) {
+    return std::find_if(std::begin(kResultBoxes), std::end(kResultBoxes),
+                        [quantity](const ResultBox& box) { return box.quantity == quantity; })
+        ->id;
+}
 
 // A box that is not the target keeps its text; a refused computation leaves the old
 // result standing.
 void ShowOutcome(wxWindow& dialog, int statusId, const SideCalcResult& outcome) {
-    if (outcome.result) SetControlText(dialog.FindWindow(outcome.result->box), outcome.result->text);
+    if (outcome.result)
+        SetControlText(dialog.FindWindow(ResultBoxId(outcome.result->quantity)), outcome.result->text);
     SetControlText(dialog.FindWindow(statusId), outcome.status);
 }
 
@@ -33,7 +49,7 @@ void ClearBoxes(wxWindow& dialog, std::initializer_list<int> ids) {
 void CMainDialog::CalcAverageSpeed() {
     const bool minutes = static_cast<wxCheckBox*>(FindWindow(IDC_AVG_MINUTES))->IsChecked();
     const SideCalcResult outcome =
-        SolveAverageSpeed(GetItemText(IDC_AVG_DISTANCE, kSideBoxBytes),
+        SolveAverageSpeed(m_stack, GetItemText(IDC_AVG_DISTANCE, kSideBoxBytes),
                           GetItemText(IDC_AVG_TIME, kSideBoxBytes),
                           GetItemText(IDC_AVG_SPEED, kSideBoxBytes), minutes);
     SetItemText(IDC_AVG_TIME_LABEL, *outcome.timeLabel);
@@ -42,7 +58,7 @@ void CMainDialog::CalcAverageSpeed() {
 
 void CMainDialog::CalcGradient() {
     ShowOutcome(*this, IDC_GRAD_STATUS,
-                SolveGradient(GetItemText(IDC_GRAD_LENGTH, kSideBoxBytes),
+                SolveGradient(m_stack, GetItemText(IDC_GRAD_LENGTH, kSideBoxBytes),
                               GetItemText(IDC_GRAD_HEIGHT, kSideBoxBytes),
                               GetItemText(IDC_GRAD_GRADIENT, kSideBoxBytes)));
 }
@@ -51,7 +67,7 @@ void CMainDialog::CalcEnergy() {
     // Typing into the list's edit field leaves no item selected.
     const int speedClass = static_cast<wxComboBox*>(FindWindow(IDC_ENERGY_CLASS))->GetSelection();
     ShowOutcome(*this, IDC_ENERGY_STATUS,
-                SolveEnergy(GetItemText(IDC_ENERGY_DISTANCE, kSideBoxBytes),
+                SolveEnergy(m_stack, GetItemText(IDC_ENERGY_DISTANCE, kSideBoxBytes),
                             GetItemText(IDC_ENERGY_WEIGHT, kSideBoxBytes),
                             GetItemText(IDC_ENERGY_HEIGHT, kSideBoxBytes),
                             GetItemText(IDC_ENERGY_GRADIENT, kSideBoxBytes), speedClass));

@@ -7,28 +7,30 @@
 #include "res/strings.h"
 
 void CMainDialog::OnCalculate(wxCommandEvent&) {
-    ReadGearInputs();
-    CalcSpeedTable();
+    m_state.gearInputs = ReadGearInputs();
+    CalcSpeedTable(m_state.gearInputs);
     HandGearChartReading();
     CalcAverageSpeed();
-    if (m_gearInputs.cadence == 0) SetItemText(IDC_AVG_STATUS, text::kCadenceMissing);
+    if (m_state.gearInputs.cadence == 0) SetItemText(IDC_AVG_STATUS, text::kCadenceMissing);
     CalcGradient();
     CalcEnergy();
 }
 
-void CMainDialog::ReadGearInputs() {
+GearInputs CMainDialog::ReadGearInputs() const {
     auto read = [this](int id) { return ReadNumber(GetItemText(id, kGearInputBytes), kGearInputBytes); };
-    m_gearInputs.cadence = read(IDC_CADENCE);
-    for (std::size_t c = 0; c < m_gearInputs.sprocket.size(); ++c)
-        m_gearInputs.sprocket[c] = read(IDC_SPROCKET_FIRST + static_cast<int>(c));
-    for (std::size_t r = 0; r < m_gearInputs.chainring.size(); ++r)
-        m_gearInputs.chainring[r] = read(IDC_CHAINRING_FIRST + static_cast<int>(r));
-    m_gearInputs.circumference = read(IDC_CIRCUMFERENCE);
+    GearInputs inputs;
+    inputs.cadence = read(IDC_CADENCE);
+    for (std::size_t c = 0; c < inputs.sprocket.size(); ++c)
+        inputs.sprocket[c] = read(IDC_SPROCKET_FIRST + static_cast<int>(c));
+    for (std::size_t r = 0; r < inputs.chainring.size(); ++r)
+        inputs.chainring[r] = read(IDC_CHAINRING_FIRST + static_cast<int>(r));
+    inputs.circumference = read(IDC_CIRCUMFERENCE);
+    return inputs;
 }
 
-void CMainDialog::CalcSpeedTable() {
-    const SpeedTable table = ComputeSpeedTable(m_gearInputs);
-    const GearFigures figures = ComputeGearFigures(m_gearInputs, table);
+void CMainDialog::CalcSpeedTable(const GearInputs& inputs) {
+    const SpeedTable table = ComputeSpeedTable(inputs);
+    const GearFigures figures = ComputeGearFigures(inputs, table);
     int id = IDC_CELL_FIRST;
     for (std::size_t r = 0; r < table.size(); ++r)
         for (std::size_t c = 0; c < table[r].size(); ++c, ++id) {

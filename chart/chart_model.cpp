@@ -81,16 +81,16 @@ void SetNearGears(GearSet& set) {
 std::vector<double> ChartSprockets(const ChartReading& reading) {
     const auto& boxes = reading.inputs.sprocket;
     std::vector<double> sprockets(boxes.begin(), boxes.end());
-    std::array<FieldSlot, kChartSprocketsMax> fields;
-    SplitEntry(reading.cassetteEntry, fields, true);
+    const WholeCassetteFields split = SplitWholeCassetteEntry(reading.cassetteEntry);
+    const auto fields = split.Texts();
     const std::size_t count =
         static_cast<std::size_t>(std::count(reading.cassetteEntry.begin(), reading.cassetteEntry.end(), '-')) + 1;
     if (count <= boxes.size()) return sprockets;
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        if (reading.sprocketTexts[i] != fields[i].data()) return sprockets;
+        if (reading.sprocketTexts[i] != fields[i]) return sprockets;
     sprockets.clear();
     for (std::size_t i = 0; i < std::min(count, fields.size()); ++i)
-        sprockets.push_back(ReadNumber(fields[i].data(), kGearInputBytes));
+        sprockets.push_back(ReadNumber(fields[i], kGearInputBytes));
     return sprockets;
 }
 

@@ -19,8 +19,6 @@ struct ChartReading {
     std::string cassetteEntry;                  // the entry last split into those boxes
 };
 
-inline constexpr std::size_t kChartSprocketsMax = 15;
-
 // The ten sprockets read; or, when the cassette entry has more than ten and the boxes held
 // exactly its first ten fields, all of its sprockets up to 15, each read as a box reads.
 std::vector<double> ChartSprockets(const ChartReading& reading);

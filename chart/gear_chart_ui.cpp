@@ -8,7 +8,7 @@ void CMainDialog::OpenGearChart() {
     if (!m_gearChart) {
         ShareInputWithModalWindow(*this);
         m_gearChart = new GearChartWindow(this);
-        if (m_chartReading) m_gearChart->ShowReading(*m_chartReading);
+        if (m_state.chartReading) m_gearChart->ShowReading(*m_state.chartReading);
         // The chart closes with the main window.
         Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
             m_gearChart->Close();
@@ -19,9 +19,9 @@ void CMainDialog::OpenGearChart() {
 }
 
 void CMainDialog::HandGearChartReading() {
-    ChartReading reading{m_gearInputs, {}, m_cassetteEntry};
+    ChartReading reading{m_state.gearInputs, {}, m_state.cassetteEntry};
     for (std::size_t c = 0; c < reading.sprocketTexts.size(); ++c)
         reading.sprocketTexts[c] = GetItemText(IDC_SPROCKET_FIRST + static_cast<int>(c), kGearInputBytes);
-    m_chartReading = reading;
+    m_state.chartReading = reading;
     if (m_gearChart) m_gearChart->ShowReading(reading);
 }

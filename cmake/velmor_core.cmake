@@ -6,7 +6,7 @@ set(VELMOR_CORE_SOURCES
   calc/operand_stack.cpp calc/side_calc.cpp calc/speed_table.cpp
   chart/chart_axis.cpp chart/chart_model.cpp chart/development_limits.cpp
   gear_data/default_gear_file.cpp gear_data/editor_text.cpp gear_data/gear_file.cpp
-  gear_data/gear_list.cpp gear_data/gear_tables.cpp
+  gear_data/gear_list.cpp
   platform/cp932.cpp platform/minimized_icon.cpp platform/text_file.cpp
   res/accessible_names.cpp res/dialog_templates.cpp res/strings.cpp)
 if(WIN32)

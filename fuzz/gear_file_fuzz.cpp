@@ -6,8 +6,6 @@
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_file.h"
 #include "gear_data/gear_file.h"
-#include "gear_data/gear_tables.h"
-#include "platform/text_file.h"
 #include "res/strings.h"
 
 namespace {
@@ -18,7 +16,9 @@ void CheckFields(const EntryFields<N>& fields) {
         if (std::strlen(slot.data()) > kFieldMaxBytes) FuzzFailure("a field overran its slot");
 }
 
-void CheckList(const GearList& list, int (*split)(int)) {
+// Splits every entry, and one beyond each end, with split.
+template <class Split>
+void CheckList(const GearList& list, Split split) {
     if (list.count < 0 || list.count > kGearListCapacity) FuzzFailure("a list overran");
     for (int i = -1; i <= list.count; ++i) {
         const std::string_view entry = list.Entry(i);
@@ -26,7 +26,7 @@ void CheckList(const GearList& list, int (*split)(int)) {
         const std::size_t lf = entry.find('\n');
         if (lf != std::string_view::npos && lf + 1 != entry.size())
             FuzzFailure("an entry holds more than one line");
-        split(i);
+        CheckFields(split(entry));
     }
 }
 
@@ -39,14 +39,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     WriteBytes(text::kGearFileName, std::string_view(reinterpret_cast<const char*>(data), size));
-    TextFileReader file(text::kGearFileName);
-    if (!file.IsOpen()) FuzzFailure("cannot open the gear-data file");
-    ReadGearSections(file, CranksetList, CassetteList, TyreList);
-    CheckList(CranksetList, SplitCranksetEntry);
-    CheckFields(CranksetFields);
-    CheckList(CassetteList, SplitCassetteEntry);
-    CheckFields(CassetteFields);
-    CheckList(TyreList, SplitTyreEntry);
-    CheckFields(TyreFields);
+    const std::optional<GearLists> lists = ReadGearFile();
+    if (!lists) FuzzFailure("cannot open the gear-data file");
+    CheckList(lists->crankset, SplitCranksetEntry);
+    CheckList(lists->cassette, SplitCassetteEntry);
+    TyreFields tyre;
+    CheckList(lists->tyre, [&tyre](std::string_view entry) { return tyre = SplitTyreEntry(entry, tyre); });
     return 0;
 }

@@ -3,66 +3,67 @@
 #include <wx/choice.h>
 
 #include "app/main_dialog.h"
-#include "gear_data/gear_file.h"
-#include "gear_data/gear_tables.h"
 #include "gear_data/settings_dialog.h"
-#include "platform/text_file.h"
 #include "platform/widget_text.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
 
 namespace {
 
-int SelectedPosition(wxWindow* combo) { return static_cast<wxChoice*>(combo)->GetSelection(); }
+// Entry 0 of a list is its section's title line.
+constexpr int kFirstChoice = 1;
+
+// The combo box shows the choices only: its item p holds entry p + 1.
+int SelectedEntry(wxWindow* combo) { return static_cast<wxChoice*>(combo)->GetSelection() + kFirstChoice; }
 
 void FillCombo(wxWindow* window, const GearList& list) {
     auto* combo = static_cast<wxChoice*>(window);
     combo->Clear();
-    for (int i = 1; i < list.count; ++i) AddComboItem(combo, list.Entry(i));
+    for (int i = kFirstChoice; i < list.count; ++i) AddComboItem(combo, list.Entry(i));
 }
 
 }  // namespace
 
-int CMainDialog::ReadGearFile() {
-    TextFileReader file(text::kGearFileName);
-    if (!file.IsOpen()) {
-        SetItemText(IDC_AVG_STATUS, text::kGearFileOpenFailed);
-        return -1;
-    }
-    ReadGearSections(file, CranksetList, CassetteList, TyreList);
-    return 0;
-}
-
+// A file that cannot be opened leaves the lists as they were and says so; one that can
+// takes back that message, and only that one.
 void CMainDialog::LoadGearData() {
-    ReadGearFile();
-    FillCombo(FindWindow(IDC_CRANKSET), CranksetList);
-    FillCombo(FindWindow(IDC_CASSETTE), CassetteList);
-    FillCombo(FindWindow(IDC_TYRE), TyreList);
-    SplitCranksetEntry(1);
-    SplitCassetteEntry(1);
-    m_cassetteEntry = CassetteList.Entry(1);
-    SplitTyreEntry(1);
-    SetItemTexts(IDC_SPROCKET_FIRST, CassetteFields.Texts());
-    SetItemTexts(IDC_CHAINRING_FIRST, CranksetFields.Texts());
-    SetItemText(IDC_CIRCUMFERENCE, TyreFields.Texts()[1]);
+    const std::string_view openFailed = text::kGearFileOpenFailed;
+    if (std::optional<GearLists> lists = ReadGearFile()) {
+        m_state.lists = std::move(*lists);
+        if (GetItemText(IDC_AVG_STATUS, openFailed.size() + 1) == openFailed) SetItemText(IDC_AVG_STATUS, "");
+    } else {
+        SetItemText(IDC_AVG_STATUS, openFailed);
+    }
+    FillCombo(FindWindow(IDC_CRANKSET), m_state.lists.crankset);
+    FillCombo(FindWindow(IDC_CASSETTE), m_state.lists.cassette);
+    FillCombo(FindWindow(IDC_TYRE), m_state.lists.tyre);
+    ShowCranksetEntry(kFirstChoice);
+    ShowCassetteEntry(kFirstChoice);
+    ShowTyreEntry(kFirstChoice);
     FindWindow(IDC_CADENCE)->SetFocus();
 }
 
-void CMainDialog::OnSelChangeCrankset(wxCommandEvent&) {
-    SplitCranksetEntry(SelectedPosition(FindWindow(IDC_CRANKSET)) + 1);
-    SetItemTexts(IDC_CHAINRING_FIRST, CranksetFields.Texts());
+void CMainDialog::ShowCranksetEntry(int index) {
+    m_state.crankset = SplitCranksetEntry(m_state.lists.crankset.Entry(index));
+    SetItemTexts(IDC_CHAINRING_FIRST, m_state.crankset.Texts());
 }
 
-void CMainDialog::OnSelChangeCassette(wxCommandEvent&) {
-    SplitCassetteEntry(SelectedPosition(FindWindow(IDC_CASSETTE)) + 1);
-    m_cassetteEntry = CassetteList.Entry(SelectedPosition(FindWindow(IDC_CASSETTE)) + 1);
-    SetItemTexts(IDC_SPROCKET_FIRST, CassetteFields.Texts());
+void CMainDialog::ShowCassetteEntry(int index) {
+    m_state.cassetteEntry = m_state.lists.cassette.Entry(index);
+    m_state.cassette = SplitCassetteEntry(m_state.cassetteEntry);
+    SetItemTexts(IDC_SPROCKET_FIRST, m_state.cassette.Texts());
 }
 
-void CMainDialog::OnSelChangeTyre(wxCommandEvent&) {
-    SplitTyreEntry(SelectedPosition(FindWindow(IDC_TYRE)) + 1);
-    SetItemText(IDC_CIRCUMFERENCE, TyreFields.Texts()[1]);
+void CMainDialog::ShowTyreEntry(int index) {
+    m_state.tyre = SplitTyreEntry(m_state.lists.tyre.Entry(index), m_state.tyre);
+    SetItemText(IDC_CIRCUMFERENCE, m_state.tyre.Texts()[1]);
 }
+
+void CMainDialog::OnSelChangeCrankset(wxCommandEvent&) { ShowCranksetEntry(SelectedEntry(FindWindow(IDC_CRANKSET))); }
+
+void CMainDialog::OnSelChangeCassette(wxCommandEvent&) { ShowCassetteEntry(SelectedEntry(FindWindow(IDC_CASSETTE))); }
+
+void CMainDialog::OnSelChangeTyre(wxCommandEvent&) { ShowTyreEntry(SelectedEntry(FindWindow(IDC_TYRE))); }
 
 // The editor may rewrite the file; the lists show it only after Update.
 void CMainDialog::OnChangeValues(wxCommandEvent&) {

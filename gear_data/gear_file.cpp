@@ -36,11 +36,12 @@ bool IsMarkerStart(char c) {
 
 }  // namespace
 
-void ReadGearSections(TextFileReader& file, GearList& crankset, GearList& cassette,
-                      GearList& tyre) {
-    const std::array<GearList*, 3> lists = {&crankset, &cassette, &tyre};
+std::optional<GearLists> ReadGearFile() {
+    TextFileReader file(text::kGearFileName);
+    if (!file.IsOpen()) return std::nullopt;
+    std::optional<GearLists> read(std::in_place);
+    const std::array<GearList*, 3> lists = {&read->crankset, &read->cassette, &read->tyre};
     std::array<bool, 3> open = {};
-    for (GearList* list : lists) list->count = 0;
 
     for (std::string_view piece; !(piece = file.ReadPiece(kEntryMaxBytes)).empty();) {
         if (IsMarkerStart(piece[0])) {
@@ -53,6 +54,7 @@ void ReadGearSections(TextFileReader& file, GearList& crankset, GearList& casset
         for (std::size_t s = 0; s < lists.size(); ++s)
             if (open[s]) lists[s]->Append(piece);
     }
+    return read;
 }
 
 std::string_view WriteDefaultGearFile() {

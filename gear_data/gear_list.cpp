@@ -1,6 +1,34 @@
 #include "gear_data/gear_list.h"
 
 #include <algorithm>
+#include <span>
+
+namespace {
+
+// Splits entry into slots: every slot that a field reaches starts empty, the others keep
+// their text.
+void SplitEntry(std::string_view entry, std::span<FieldSlot> slots) {
+    slots[0][0] = '\0';
+    std::size_t slot = 0;
+    std::size_t length = 0;
+    for (const char c : entry) {
+        if (c == '-') {
+            length = 0;
+            if (++slot < slots.size()) slots[slot][0] = '\0';
+        } else if (slot < slots.size() && length < kFieldMaxBytes) {
+            slots[slot][length++] = c;
+            slots[slot][length] = '\0';
+        }
+    }
+}
+
+template <std::size_t N>
+EntryFields<N> Split(std::string_view entry, EntryFields<N> fields) {
+    SplitEntry(entry, fields.slots);
+    return fields;
+}
+
+}  // namespace
 
 std::string_view GearList::Entry(int index) const {
     if (index < 0 || index >= count) return {};
@@ -15,20 +43,12 @@ void GearList::Append(std::string_view line) {
     entry[line.size()] = '\0';
 }
 
-void SplitEntry(std::string_view entry, std::span<FieldSlot> slots, bool emptyOthers) {
-    if (emptyOthers)
-        for (FieldSlot& slot : slots) slot[0] = '\0';
-    if (slots.empty()) return;
-    slots[0][0] = '\0';
-    std::size_t slot = 0;
-    std::size_t length = 0;
-    for (const char c : entry) {
-        if (c == '-') {
-            length = 0;
-            if (++slot < slots.size()) slots[slot][0] = '\0';
-        } else if (slot < slots.size() && length < kFieldMaxBytes) {
-            slots[slot][length++] = c;
-            slots[slot][length] = '\0';
-        }
-    }
+CranksetFields SplitCranksetEntry(std::string_view entry) { return Split(entry, CranksetFields{}); }
+
+CassetteFields SplitCassetteEntry(std::string_view entry) { return Split(entry, CassetteFields{}); }
+
+WholeCassetteFields SplitWholeCassetteEntry(std::string_view entry) { return Split(entry, WholeCassetteFields{}); }
+
+TyreFields SplitTyreEntry(std::string_view entry, const TyreFields& previous) {
+    return Split(entry, previous);
 }

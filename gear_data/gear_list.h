@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstddef>
-#include <span>
 #include <string_view>
 
 inline constexpr int kGearListCapacity = 100;       // the title line and 99 choices
@@ -35,7 +34,17 @@ struct EntryFields {
     }
 };
 
-// Splits an entry at each "-" into the slots, a field into each, cut to 9 bytes; fields
-// beyond the last slot are dropped. Every slot that a field reaches starts empty; the
-// others are emptied only when emptyOthers is set.
-void SplitEntry(std::string_view entry, std::span<FieldSlot> slots, bool emptyOthers);
+using CranksetFields = EntryFields<3>;   // chainrings 1 to 3
+using CassetteFields = EntryFields<10>;  // sprockets 1 to 10
+using TyreFields = EntryFields<2>;       // name, circumference in mm
+
+// An entry's fields: split at each "-", a field into each slot, cut to 9 bytes; fields
+// beyond the last slot are dropped and slots that no field reaches stay empty.
+CranksetFields SplitCranksetEntry(std::string_view entry);
+CassetteFields SplitCassetteEntry(std::string_view entry);
+// A cassette entry as far as the gear chart reads one: sprockets 1 to 15.
+using WholeCassetteFields = EntryFields<15>;
+WholeCassetteFields SplitWholeCassetteEntry(std::string_view entry);
+// The same, but a tyre line without "-" replaces only the name and keeps the circumference
+// of the previous tyre.
+TyreFields SplitTyreEntry(std::string_view entry, const TyreFields& previous);

@@ -46,6 +46,7 @@ TEST_F(CalcUiTest, EnterInTheCadenceBoxFillsTheTableAndALaterPressEmptiesCells) 
     Press(IDC_CALCULATE);
     EXPECT_EQ(Cell(2, 3), "");
     EXPECT_EQ(Cell(2, 4), "2.69");
+    EXPECT_EQ(dialog_->State().gearInputs.cadence, 9);  // kept as the press read it
 }
 
 // Each cell's tooltip (and description) tells its gear as the last press read it.
@@ -74,7 +75,7 @@ TEST_F(CalcUiTest, OnePressWorksOutEveryRowAndLeavesTheStackEmpty) {
               "20.00|40|" + std::string(text::kTimeLabelHours) + "|" + text::kEnterTwoValues + "|");
     EXPECT_EQ(Texts({IDC_GRAD_LENGTH, IDC_GRAD_STATUS}), "2.00|" + std::string(text::kEnterTwoValues) + "|");
     EXPECT_EQ(Texts({IDC_ENERGY_RESULT, IDC_ENERGY_STATUS}), "983.90|" + std::string(text::kEnergySummitHint) + "|");
-    EXPECT_EQ(OperandStack::Instance().Count(), 0);
+    EXPECT_EQ(stack_.Count(), 0);
 
     // The two rows are full now and ask for an empty box; a refused energy leaves the old
     // result standing. Without a cadence its hint replaces the average-speed status only.
@@ -84,7 +85,17 @@ TEST_F(CalcUiTest, OnePressWorksOutEveryRowAndLeavesTheStackEmpty) {
     EXPECT_EQ(Texts({IDC_AVG_SPEED, IDC_AVG_STATUS}), "20.00|" + std::string(text::kCadenceMissing) + "|");
     EXPECT_EQ(Text(IDC_GRAD_STATUS), text::kGradLeaveOneEmpty);
     EXPECT_EQ(Texts({IDC_ENERGY_RESULT, IDC_ENERGY_STATUS}), "983.90|" + std::string(text::kHalfWidthDigits) + "|");
-    EXPECT_EQ(OperandStack::Instance().Count(), 0);
+}
+
+TEST_F(CalcUiTest, DistanceTimeAndGradientAreWorkedOutIntoTheirOwnBoxes) {
+    for (const auto& [id, text] : {std::pair{IDC_AVG_SPEED, "20"}, {IDC_AVG_TIME, "2"},
+                                   {IDC_GRAD_LENGTH, "2"}, {IDC_GRAD_HEIGHT, "100"}})
+        Set(id, text);
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(Texts({IDC_AVG_DISTANCE, IDC_GRAD_GRADIENT}), "40.00|5.01|");
+    Set(IDC_AVG_TIME, "");
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(Text(IDC_AVG_TIME), "2.00");
 }
 
 // A Clear leaves the statuses, the minutes box, the speed class and the other rows.
@@ -134,7 +145,7 @@ TEST_F(CalcUiTest, TypingIntoTheSpeedClassFieldUnchoosesTheClass) {
 // The window shows the stack's misuse in a message box.
 TEST_F(CalcUiTest, TheStackTellsOfAnUnderflowInAMessageBox) {
     double popped = -1;
-    wxTEST_DIALOG(popped = OperandStack::Instance().Pop(),
+    wxTEST_DIALOG(popped = stack_.Pop(),
                   ExpectMessageBox(wxID_OK, text::kStackEmpty, kWarning));
     EXPECT_EQ(popped, 0.0);
 }

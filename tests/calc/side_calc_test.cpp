@@ -1,5 +1,5 @@
-// The three side calculators' window-free solvers, each against a table of rows, on the
-// process's operand stack.
+// The three side calculators' window-free solvers, each against a table of rows.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,36 +10,37 @@
 #include "calc/energy.h"
 #include "calc/gradient.h"
 #include "calc/operand_stack.h"
-#include "res/resource_ids.h"
 #include "res/strings.h"
 
 namespace {
 
-// What a row of a side calculator's table expects: its status and, when box is not 0, the
-// result text for that box.
+using Q = SideQuantity;
+
+// What a row of a side calculator's table expects: its status and, when a quantity is
+// named, its result text.
 struct ExpectedOutcome {
     const char* status;
-    int box = 0;
+    std::optional<Q> quantity = std::nullopt;
     const char* text = "";
 };
 
-// Runs solve on each row, on the process's stack, which it must leave empty and without a
-// message; names the row of a failure.
+// Runs solve on each row, on one stack, which it must leave empty and without a message;
+// names the row of a failure.
 template <class Case, std::size_t N, class Solve>
 void ExpectRows(const Case (&rows)[N], Solve solve) {
-    OperandStack& stack = OperandStack::Instance();
+    OperandStack stack;
     std::vector<std::string> reports;
     stack.SetReporter([&reports](std::string_view message) { reports.emplace_back(message); });
     for (std::size_t i = 0; i < N; ++i) {
         SCOPED_TRACE(testing::Message() << "row " << i);
-        const SideCalcResult outcome = solve(rows[i]);
+        const SideCalcResult outcome = solve(stack, rows[i]);
         const ExpectedOutcome& expected = rows[i].expected;
         EXPECT_EQ(outcome.status, expected.status);
-        EXPECT_EQ(outcome.result ? outcome.result->box : 0, expected.box);
+        EXPECT_EQ(outcome.result ? std::optional(outcome.result->quantity) : std::nullopt,
+                  expected.quantity);
         EXPECT_EQ(outcome.result ? outcome.result->text : "", expected.text);
         EXPECT_EQ(stack.Count(), 0);
     }
-    stack.SetReporter(nullptr);
     EXPECT_EQ(reports, std::vector<std::string>{});
 }
 
@@ -54,14 +55,14 @@ constexpr char kFullWidth40[] = "\x82\x53\x82\x4f";
 
 const AverageSpeedCase kAverageSpeedRows[] = {
     // The empty box is worked out from the other two.
-    {"40", "2", "", false, {text::kEnterTwoValues, IDC_AVG_SPEED, "20.00"}},
-    {"40", "90", "", true, {text::kEnterTwoValues, IDC_AVG_SPEED, "26.67"}},
-    {"", "30", "30", true, {text::kEnterTwoValues, IDC_AVG_DISTANCE, "15.00"}},
-    {"45", "", "30", true, {text::kEnterTwoValues, IDC_AVG_TIME, "90.00"}},
-    {"45", "", "-30", false, {text::kEnterTwoValues, IDC_AVG_TIME, "-1.50"}},
+    {"40", "2", "", false, {text::kEnterTwoValues, Q::AverageSpeed, "20.00"}},
+    {"40", "90", "", true, {text::kEnterTwoValues, Q::AverageSpeed, "26.67"}},
+    {"", "30", "30", true, {text::kEnterTwoValues, Q::Distance, "15.00"}},
+    {"45", "", "30", true, {text::kEnterTwoValues, Q::Time, "90.00"}},
+    {"45", "", "-30", false, {text::kEnterTwoValues, Q::Time, "-1.50"}},
     // Only the first 23 bytes of a box are seen: 10^22 km, not 10^24.
     {"1000000000000000000000000", "1000000", "", false,
-     {text::kEnterTwoValues, IDC_AVG_SPEED, "10000000000000000.00"}},
+     {text::kEnterTwoValues, Q::AverageSpeed, "10000000000000000.00"}},
     // A used value of 0, or text that reads as 0 (a space fills its box).
     {"0", "2", "", false, {text::kHalfWidthDigits}},
     {kFullWidth40, "2", "", false, {text::kHalfWidthDigits}},
@@ -72,15 +73,15 @@ const AverageSpeedCase kAverageSpeedRows[] = {
     {"", "", "", false, {text::kAvgFillTwo}},
     {"", "", "0", false, {text::kEnterTwoValues}},  // one box filled: the status stays
     // A result needs at most 24 characters and a finite value.
-    {"1e20", "1", "", false, {text::kEnterTwoValues, IDC_AVG_SPEED, "100000000000000000000.00"}},
+    {"1e20", "1", "", false, {text::kEnterTwoValues, Q::AverageSpeed, "100000000000000000000.00"}},
     {"-1e20", "1", "", false, {text::kNumbersTooLarge}},
     {"1e300", "1e-300", "", false, {text::kNumbersTooLarge}},
     {"1e400", "1e400", "", false, {text::kNumbersTooLarge}},
 };
 
 TEST(SolveAverageSpeed, FollowsTheRowsOfItsTable) {
-    ExpectRows(kAverageSpeedRows, [](const AverageSpeedCase& c) {
-        return SolveAverageSpeed(c.distance, c.time, c.speed, c.minutes);
+    ExpectRows(kAverageSpeedRows, [](OperandStack& stack, const AverageSpeedCase& c) {
+        return SolveAverageSpeed(stack, c.distance, c.time, c.speed, c.minutes);
     });
 }
 
@@ -91,13 +92,13 @@ struct GradientCase {
 
 const GradientCase kGradientRows[] = {
     // Slope length from height gain and gradient.
-    {"", "100", "5", {text::kEnterTwoValues, IDC_GRAD_LENGTH, "2.00"}},
-    {"", "1000", "100", {text::kEnterTwoValues, IDC_GRAD_LENGTH, "1.41"}},  // slope, not run
-    {"", "100", "-5", {text::kEnterTwoValues, IDC_GRAD_LENGTH, "2.00"}},
+    {"", "100", "5", {text::kEnterTwoValues, Q::SlopeLength, "2.00"}},
+    {"", "1000", "100", {text::kEnterTwoValues, Q::SlopeLength, "1.41"}},  // slope, not run
+    {"", "100", "-5", {text::kEnterTwoValues, Q::SlopeLength, "2.00"}},
     // Gradient from slope length and height gain.
-    {"2", "100", "", {text::kEnterTwoValues, IDC_GRAD_GRADIENT, "5.01"}},
-    {"-2", "100", "", {text::kEnterTwoValues, IDC_GRAD_GRADIENT, "5.01"}},
-    {"2", "-100", "", {text::kEnterTwoValues, IDC_GRAD_GRADIENT, "-5.01"}},
+    {"2", "100", "", {text::kEnterTwoValues, Q::Gradient, "5.01"}},
+    {"-2", "100", "", {text::kEnterTwoValues, Q::Gradient, "5.01"}},
+    {"2", "-100", "", {text::kEnterTwoValues, Q::Gradient, "-5.01"}},
     // The height gain is always needed.
     {"2", "", "5", {text::kGradNeedHeight}},
     // A used value of 0, or text that reads as 0; the zero test comes first.
@@ -118,8 +119,9 @@ const GradientCase kGradientRows[] = {
 };
 
 TEST(SolveGradient, FollowsTheRowsOfItsTable) {
-    ExpectRows(kGradientRows,
-               [](const GradientCase& c) { return SolveGradient(c.length, c.height, c.gradient); });
+    ExpectRows(kGradientRows, [](OperandStack& stack, const GradientCase& c) {
+        return SolveGradient(stack, c.length, c.height, c.gradient);
+    });
 }
 
 struct EnergyCase {
@@ -132,12 +134,12 @@ constexpr int kNoClass = -1;
 
 const EnergyCase kEnergyRows[] = {
     // A flat ride; the climbs below use the other two classes.
-    {"40", "", "", "", 0, {text::kEnergyClimbIncomplete, IDC_ENERGY_RESULT, "638.73"}},
-    {"-40", "", "", "", 0, {text::kEnergyClimbIncomplete, IDC_ENERGY_RESULT, "-638.73"}},
-    {"100000", "", "", "", 0, {text::kEnergyClimbIncomplete, IDC_ENERGY_RESULT, "1596814.62"}},
+    {"40", "", "", "", 0, {text::kEnergyClimbIncomplete, Q::Energy, "638.73"}},
+    {"-40", "", "", "", 0, {text::kEnergyClimbIncomplete, Q::Energy, "-638.73"}},
+    {"100000", "", "", "", 0, {text::kEnergyClimbIncomplete, Q::Energy, "1596814.62"}},
     // A ride with a climb; a short one ends below 0.
-    {"40", "70", "500", "5", 1, {text::kEnergySummitHint, IDC_ENERGY_RESULT, "983.90"}},
-    {"1", "10", "500", "1", 2, {text::kEnergySummitHint, IDC_ENERGY_RESULT, "-1083.71"}},
+    {"40", "70", "500", "5", 1, {text::kEnergySummitHint, Q::Energy, "983.90"}},
+    {"1", "10", "500", "1", 2, {text::kEnergySummitHint, Q::Energy, "-1083.71"}},
     // Missing distance or a climb given in part.
     {"", "", "", "", 0, {text::kEnergyNeedDistance}},
     {"", "70", "", "", 0, {text::kEnergyClimbIncomplete}},
@@ -158,8 +160,8 @@ const EnergyCase kEnergyRows[] = {
 };
 
 TEST(SolveEnergy, FollowsTheRowsOfItsTable) {
-    ExpectRows(kEnergyRows, [](const EnergyCase& c) {
-        return SolveEnergy(c.distance, c.weight, c.height, c.gradient, c.speedClass);
+    ExpectRows(kEnergyRows, [](OperandStack& stack, const EnergyCase& c) {
+        return SolveEnergy(stack, c.distance, c.weight, c.height, c.gradient, c.speedClass);
     });
 }
 

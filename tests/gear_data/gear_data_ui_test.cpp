@@ -1,5 +1,6 @@
 // The gear choices of the main window and the gear-data editor, driven as a user would,
 // each test in a fresh empty current directory.
+#include <filesystem>
 #include <string>
 
 #include "gear_data/editor_text.h"
@@ -63,9 +64,28 @@ TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
     ASSERT_EQ(Combo(IDC_TYRE)->GetCount(), 14u);
     EXPECT_EQ(FromWidgetText(Combo(IDC_TYRE)->GetString(6)), "700CTubular-2130");
     for (int id : {IDC_CRANKSET, IDC_CASSETTE, IDC_TYRE}) EXPECT_EQ(Combo(id)->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(Text(IDC_AVG_STATUS), "");  // the open-failed message taken back
     const char* shown[] = {"24", "21", "18", "16", "15", "14", "13", "12", "", "", "30", "39", "53", "2136"};
     for (std::size_t i = 0; i < std::size(kGearBoxes); ++i) EXPECT_EQ(Text(kGearBoxes[i]), shown[i]) << kGearBoxes[i];
     EXPECT_EQ(wxWindow::FindFocus(), Control(IDC_CADENCE));
+}
+
+// A load that cannot open the file keeps the lists and says so; one that can takes back
+// that message only.
+TEST_F(GearDataTest, ALoadKeepsTheListsWhenItFailsAndTakesBackOnlyItsOwnMessage) {
+    OpenMainWindow();
+    Press(IDC_CALCULATE);  // no cadence: its hint replaces the open-failed message
+    ASSERT_EQ(Text(IDC_AVG_STATUS), text::kCadenceMissing);
+    WriteDefaultGearFile();
+    Press(IDC_UPDATE);
+    EXPECT_EQ(Text(IDC_AVG_STATUS), text::kCadenceMissing);
+
+    std::filesystem::remove(text::kGearFileName);
+    Set(IDC_CIRCUMFERENCE, "");
+    Press(IDC_UPDATE);
+    EXPECT_EQ(Text(IDC_AVG_STATUS), text::kGearFileOpenFailed);
+    EXPECT_EQ(Combo(IDC_TYRE)->GetCount(), 14u);
+    EXPECT_EQ(Text(IDC_CIRCUMFERENCE), "2136");
 }
 
 TEST_F(GearDataTest, AnsweringNoOrTheCloseBoxClosesTheEditorAndLeavesTheFile) {
@@ -105,7 +125,7 @@ TEST_F(GearDataTest, PickingTheSeventhTyreSetsOnlyTheCircumference) {
     Set(IDC_SPROCKET_FIRST, "11");
     Choose(Combo(IDC_TYRE), 6);
     EXPECT_EQ(Text(IDC_CIRCUMFERENCE), "2130");
-    EXPECT_EQ(TyreFields.Texts()[1], "2130\n");  // the line feed stays in the data
+    EXPECT_EQ(dialog_->State().tyre.Texts()[1], "2130\n");  // the line feed stays in the data
     EXPECT_EQ(Text(IDC_SPROCKET_FIRST), "11");
     EXPECT_EQ(Text(IDC_CHAINRING_FIRST + 2), "48");
 

@@ -10,7 +10,6 @@
 #include <wx/textctrl.h>
 
 #include "gear_data/gear_file.h"
-#include "gear_data/gear_tables.h"
 #include "gear_data/settings_dialog.h"
 #include "res/strings.h"
 #include "tests/support/window_test.h"
@@ -43,13 +42,8 @@ private:
 
 class GearDataTest : public MainWindowTest {
 protected:
-    // The lists as at program start; the window opens once the test has laid its files.
-    void SetUp() override {
-        CranksetList = CassetteList = TyreList = GearList{};
-        CranksetFields = {};
-        CassetteFields = {};
-        TyreFields = {};
-    }
+    // The window opens once the test has laid its files.
+    void SetUp() override {}
     // Writes the default file, opens the main window and gives the file's bytes.
     std::string OpenWithDefaultFile() {
         WriteDefaultGearFile();

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/text_file.h"
 #include "res/strings.h"
 #include "tests/support/scratch_folder.h"
 
@@ -30,11 +29,9 @@ Lines EntriesOf(const GearList& list) {
 
 ReadLists ReadFile(const std::string& bytes) {
     WriteBytes(text::kGearFileName, bytes);
-    TextFileReader file(text::kGearFileName);
-    EXPECT_TRUE(file.IsOpen());
-    GearList crankset, cassette, tyre;
-    ReadGearSections(file, crankset, cassette, tyre);
-    return {EntriesOf(crankset), EntriesOf(cassette), EntriesOf(tyre)};
+    const std::optional<GearLists> lists = ReadGearFile();
+    if (!lists) return {{"not read"}, {}, {}};
+    return {EntriesOf(lists->crankset), EntriesOf(lists->cassette), EntriesOf(lists->tyre)};
 }
 
 // A title line followed by `times` copies of line.
@@ -93,8 +90,9 @@ const ReadCase kReadCases[] = {
      {{}, Titled("Ca\n", std::string(99, '7'), 99), {"Ti\n", "t-1\n"}}},
 };
 
-TEST(ReadGearSections, FollowsTheFileFormat) {
+TEST(ReadGearFile, FollowsTheFileFormat) {
     ScratchFolder folder;
+    EXPECT_FALSE(ReadGearFile()) << "without a file";
     for (const ReadCase& c : kReadCases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(ReadFile(c.file), c.lists);

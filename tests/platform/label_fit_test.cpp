@@ -26,7 +26,8 @@ void ExpectLabelsFit(wxDialog& dialog) {
 
 TEST(LabelFit, EveryLabelOfTheThreeWindowsDrawsWithinItsBox) {
     const ScratchFolder folder;  // no gear file: the status lines have their say
-    CMainDialog main;
+    OperandStack stack;
+    CMainDialog main(stack);
     ExpectLabelsFit(main);
     CAboutDialog about(&main);
     ExpectLabelsFit(about);

@@ -28,7 +28,7 @@ bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd)
 }
 
 void MainWindowTest::OpenMainWindow() {
-    dialog_ = std::make_unique<CMainDialog>();
+    dialog_ = std::make_unique<CMainDialog>(stack_);
     dialog_->Show();
     Pump(150);
 }

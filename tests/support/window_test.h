@@ -100,6 +100,7 @@ protected:
     }
 
     ScratchFolder folder_;
+    OperandStack stack_;  // handed to the window
     std::unique_ptr<CMainDialog> dialog_;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 
 #include "calc/operand_stack.h"
 #include "calc/speed_table.h"
+#include "chart/chart_model.h"
 #include "gear_data/gear_file.h"
 
 // What the main window shows, as values.
@@ -19,7 +21,12 @@ struct MainWindowState {
     CassetteFields cassette;  // into the sprocket boxes
     TyreFields tyre;          // and into the circumference box
     GearInputs gearInputs;    // of the last press of 計算
+    std::string cassetteEntry;  // the cassette entry last split, whole: the chart takes its
+                                // sprockets beyond ten
+    std::optional<ChartReading> chartReading;  // of the last press of 計算, as the chart takes it
 };
+
+class GearChartWindow;
 
 class CMainDialog : public wxDialog {
 public:
@@ -41,6 +48,10 @@ public:
     void CalcAverageSpeed();
     void CalcGradient();
     void CalcEnergy();
+
+    // Gear chart: opened on demand, handed what each press of 計算 read.
+    void OpenGearChart();
+    void HandGearChartReading();
 
     // Help.
     void ShowHelpFile();
@@ -78,6 +89,7 @@ private:
 
     OperandStack& m_stack;
     MainWindowState m_state;
+    GearChartWindow* m_gearChart = nullptr;  // a child window: built when first opened
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -11,7 +11,7 @@
 // there is none. Only ASCII digits count.
 double ReadNumber(std::string_view text, std::size_t maxBytes);
 
-// "%.Nf" for decimals 1 or 2: the value is written with 17 significant digits and that
+// "%.Nf" for decimals 1 to 3: the value is written with 17 significant digits and that
 // digit string is rounded half up at the last decimal kept, with carry (14.625 gives
 // "14.63" with 2). Nothing when the value is not finite or its text would need more than
 // maxChars characters, the room of the box it is for.

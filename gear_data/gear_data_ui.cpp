@@ -49,7 +49,8 @@ void CMainDialog::ShowCranksetEntry(int index) {
 }
 
 void CMainDialog::ShowCassetteEntry(int index) {
-    m_state.cassette = SplitCassetteEntry(m_state.lists.cassette.Entry(index));
+    m_state.cassetteEntry = m_state.lists.cassette.Entry(index);
+    m_state.cassette = SplitCassetteEntry(m_state.cassetteEntry);
     SetItemTexts(IDC_SPROCKET_FIRST, m_state.cassette.Texts());
 }
 

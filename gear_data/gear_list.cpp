@@ -47,6 +47,8 @@ CranksetFields SplitCranksetEntry(std::string_view entry) { return Split(entry, 
 
 CassetteFields SplitCassetteEntry(std::string_view entry) { return Split(entry, CassetteFields{}); }
 
+WholeCassetteFields SplitWholeCassetteEntry(std::string_view entry) { return Split(entry, WholeCassetteFields{}); }
+
 TyreFields SplitTyreEntry(std::string_view entry, const TyreFields& previous) {
     return Split(entry, previous);
 }

@@ -42,6 +42,9 @@ using TyreFields = EntryFields<2>;       // name, circumference in mm
 // beyond the last slot are dropped and slots that no field reaches stay empty.
 CranksetFields SplitCranksetEntry(std::string_view entry);
 CassetteFields SplitCassetteEntry(std::string_view entry);
+// A cassette entry as far as the gear chart reads one: sprockets 1 to 15.
+using WholeCassetteFields = EntryFields<15>;
+WholeCassetteFields SplitWholeCassetteEntry(std::string_view entry);
 // The same, but a tyre line without "-" replaces only the name and keeps the circumference
 // of the previous tyre.
 TyreFields SplitTyreEntry(std::string_view entry, const TyreFields& previous);

@@ -1,0 +1,10 @@
+// A modal GTK window takes every input of the program; giving up that grab leaves the
+// modal run itself (and so the main window's part as the message loop) as it is.
+#include "platform/modeless_window.h"
+
+#include <gtk/gtk.h>
+#include <wx/dialog.h>
+
+void ShareInputWithModalWindow(wxDialog& window) {
+    if (window.IsModal()) gtk_window_set_modal(GTK_WINDOW(window.GetHandle()), FALSE);
+}

@@ -55,7 +55,7 @@ void CMainDialog::OnSysCommand(int nID) {
     if ((nID & syscmd::kCommandBits) == IDM_ABOUTBOX) {
         CAboutDialog about(this);
         about.ShowModal();
-    } else if ((nID & 0xFFF0) == IDM_GEAR_CHART) {
+    } else if ((nID & syscmd::kCommandBits) == IDM_GEAR_CHART) {
         OpenGearChart();
     } else {
         DefaultSystemCommand(*this, nID);

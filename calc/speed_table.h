@@ -21,5 +21,8 @@ inline constexpr char kCellOverflow[] = "####";
 
 SpeedTable ComputeSpeedTable(const GearInputs& inputs);
 
+// What a cell shows for a speed: empty, the speed with two decimals, or kCellOverflow.
+std::string SpeedText(double speed);
+
 // The speed of one pair, worked strictly left to right; 0 for a zero sprocket.
 double GearSpeed(double chainring, double cadence, double sprocket, double circumference);

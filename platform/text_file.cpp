@@ -91,9 +91,13 @@ TextReadResult ReadTextFile(const char* name, std::size_t maxBytes, std::string&
 }
 
 bool ReplaceTextFile(const char* name, std::string_view text) {
+    return ReplaceFileBytes(name, WithCrLf(text));
+}
+
+bool ReplaceFileBytes(const char* name, std::string_view bytes) {
     const bool fail = failNextReplace;
     failNextReplace = false;
-    return text_file_os::Replace(name, WithCrLf(text), fail);
+    return text_file_os::Replace(name, bytes, fail);
 }
 
 void FailNextTextFileReplaceForTesting() { failNextReplace = true; }

@@ -58,6 +58,11 @@ TextReadResult ReadTextFile(const char* name, std::size_t maxBytes, std::string&
 // failed, the old file then being as it was.
 bool ReplaceTextFile(const char* name, std::string_view text);
 
+// ReplaceTextFile for bytes that are no text of the program's (pictures, UTF-8 files for
+// other programs): written as they are, line ends included. `name` is in the file
+// system's own encoding.
+bool ReplaceFileBytes(const char* name, std::string_view bytes);
+
 // Tests run as root, where permissions do not stop a write: this makes the next
 // ReplaceTextFile fail after its new file was written, as a full disk would.
 void FailNextTextFileReplaceForTesting();

@@ -32,5 +32,19 @@ const char kEnergyClimbIncomplete[] = "坂があるときは重量、標高、�
 const char kEnergySummitHint[] = "ゴールが頂上のときは下り坂分＋αが必要";
 const char kNumbersTooLarge[] = "数字が大きすぎます。";
 const char kGradHeightNotBelowLength[] = "標高を坂の距離より小さくしてください。";
+const char kBandNeedsBoth[] = "回転数の帯には低い方と高い方の両方を入れてください。";
+const char kBandNotNumber[] = "回転数は半角の数字で入れてください。";
+const char kBandNotAboveZero[] = "回転数には 0 より大きい数を入れてください。";
+const char kBandLowAboveHigh[] = "低い方の回転数を高い方の回転数以下にしてください。";
+const char kChartSaveTitle[] = "ギアチャートの保存";
+const char kChartFilePng[] = "チャート PNG 画像 (*.png)";
+const char kChartFileSvg[] = "チャート SVG 画像 (*.svg)";
+const char kChartFileCsv[] = "表 CSV (*.csv)";
+const char kChartFileNameUnusable[] = "ファイル名に使えない文字があるので保存できません。";
+const char kChartSaveNotAFile[] =
+    "保存先がフォルダー、パイプ、装置などでファイルではないので保存できません。";
+const char kChartSaveFailed[] =
+    "ファイルに書き込めないので保存できません。書き込みできる場所か空きのある場所を選んでください。元のファイルはそのままです。";
+const char kChartRenderFailed[] = "チャートを画像にできないので保存できません。";
 
 }  // namespace text

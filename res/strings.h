@@ -42,4 +42,18 @@ extern const char kEnergySummitHint[];
 extern const char kNumbersTooLarge[];
 extern const char kGradHeightNotBelowLength[];
 
+// Gear chart: cadence band, saving.
+extern const char kBandNeedsBoth[];
+extern const char kBandNotNumber[];
+extern const char kBandNotAboveZero[];
+extern const char kBandLowAboveHigh[];
+extern const char kChartSaveTitle[];
+extern const char kChartFilePng[];
+extern const char kChartFileSvg[];
+extern const char kChartFileCsv[];
+extern const char kChartFileNameUnusable[];
+extern const char kChartSaveNotAFile[];
+extern const char kChartSaveFailed[];
+extern const char kChartRenderFailed[];
+
 }  // namespace text

@@ -21,7 +21,7 @@ CACHE_ROOT=${VELMOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmor}
 
 # Debian's source has the bundled third-party libraries stripped, so every
 # optional image/compression library is off; uiactionsim and the testing
-# hooks stay on (the GUI tests use them).
+# hooks stay on (the GUI tests use them), and so does wxSVGFileDC (the chart's SVG files).
 WX_FLAGS=(
     --host=$HOST --disable-shared --with-msw
     --disable-xrc --without-expat --without-libpng --without-libjpeg
@@ -29,7 +29,7 @@ WX_FLAGS=(
     --without-opengl
     --disable-webview --disable-mediactrl --disable-stc --disable-richtext
     --disable-aui --disable-propgrid --disable-ribbon --disable-html
-    --disable-svg --disable-sys-libs
+    --disable-sys-libs
     --enable-uiactionsim
 )
 

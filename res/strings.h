@@ -42,7 +42,21 @@ extern const char kEnergySummitHint[];
 extern const char kNumbersTooLarge[];
 extern const char kGradHeightNotBelowLength[];
 
-// Gear chart: cadence band, saving.
+// Gear chart: comparison, cadence band, saving.
+extern const char kChartPin[];
+extern const char kChartUnpin[];
+extern const char kColumnSet[];
+extern const char kSetCurrent[];
+extern const char kSetComparison[];
+extern const char kBandLabel[];
+extern const char kBandLowName[];
+extern const char kBandHighName[];
+extern const char kBandTo[];
+extern const char kBandUnit[];
+extern const char kBandApply[];
+extern const char kColumnBandLow[];
+extern const char kColumnBandHigh[];
+extern const char kChartSave[];
 extern const char kBandNeedsBoth[];
 extern const char kBandNotNumber[];
 extern const char kBandNotAboveZero[];

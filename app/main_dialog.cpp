@@ -44,8 +44,9 @@ void CMainDialog::OnInitDialog() {
     // The side calculators' stack tells of an overflow or underflow in a box over this window.
     OperandStack::Instance().SetReporter(
         [](std::string_view message) { ShowMessageBox(message, msgbox::kOk); });
-    AppendSystemMenuEntry(*this, text::kAboutMenuEntry, IDM_ABOUTBOX,
-                          [this](int nID) { OnSysCommand(nID); });
+    const SystemMenuEntry entries[] = {{text::kAboutMenuEntry, IDM_ABOUTBOX},
+                                       {text::kGearChartMenuEntry, IDM_GEAR_CHART}};
+    AppendSystemMenuEntries(*this, entries, [this](int nID) { OnSysCommand(nID); });
     SetIcon(AppIcon());
     UseMinimizedIcon(*this, AppIcon());
     LoadGearData();
@@ -55,14 +56,19 @@ void CMainDialog::OnSysCommand(int nID) {
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDialog about(this);
         about.ShowModal();
+    } else if ((nID & 0xFFF0) == IDM_GEAR_CHART) {
+        OpenGearChart();
     } else {
         DefaultSystemCommand(*this, nID);
     }
 }
 
-// Esc does nothing here: the window closes only through its frame.
+// Esc does nothing here: the window closes only through its frame. Ctrl+G opens the chart.
 void CMainDialog::OnCharHook(wxKeyEvent& event) {
-    if (event.GetKeyCode() != WXK_ESCAPE) event.Skip();
+    if (event.GetKeyCode() == 'G' && event.GetModifiers() == wxMOD_CONTROL)
+        OpenGearChart();
+    else if (event.GetKeyCode() != WXK_ESCAPE)
+        event.Skip();
 }
 
 std::string CMainDialog::GetItemText(int id, std::size_t maxBytes) const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,6 +10,9 @@
 #include <wx/dialog.h>
 
 #include "calc/speed_table.h"
+#include "chart/chart_model.h"
+
+class GearChartWindow;
 
 class CMainDialog : public wxDialog {
 public:
@@ -28,6 +32,10 @@ public:
     void CalcAverageSpeed();
     void CalcGradient();
     void CalcEnergy();
+
+    // Gear chart: opened on demand, handed what each press of 計算 read.
+    void OpenGearChart();
+    void HandGearChartReading();
 
     // Help.
     void ShowHelpFile();
@@ -60,6 +68,9 @@ private:
     void SetItemText(int id, std::string_view text);
 
     GearInputs m_gearInputs;
+    std::string m_cassetteEntry;  // the entry last split into the sprocket boxes
+    std::optional<ChartReading> m_chartReading;  // of the last press of 計算
+    GearChartWindow* m_gearChart = nullptr;      // a child window: built when first opened
 
     wxDECLARE_EVENT_TABLE();
 };

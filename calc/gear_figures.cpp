@@ -1,7 +1,6 @@
 #include "calc/gear_figures.h"
 
 #include <numbers>
-#include <optional>
 
 #include "calc/number_text.h"
 
@@ -10,7 +9,24 @@ namespace {
 constexpr double kMmPerM = 1000;
 constexpr double kMmPerInch = 25.4;
 
-// A tooth count as read: whole numbers bare, others with up to two decimals.
+std::string FiguresOf(double chainring, double sprocket, double circumference) {
+    const GearMeasures gear = MeasureGear(chainring, sprocket, circumference);
+    const auto name = GearText(chainring, sprocket);
+    const auto ratio = FormatFixedWithin(gear.ratio, 2, kCellTextMax);
+    const auto development = FormatFixedWithin(gear.development, 2, kCellTextMax);
+    const auto inches = FormatFixedWithin(gear.inches, 1, kCellTextMax);
+    if (!name || !ratio || !development || !inches) return {};
+    return *name + "\nギア比 " + *ratio + "\n展開 " + *development + " m\nギアインチ " + *inches;
+}
+
+}  // namespace
+
+GearMeasures MeasureGear(double chainring, double sprocket, double circumference) {
+    const double ratio = chainring / sprocket;
+    return {ratio, ratio * circumference / kMmPerM,
+            ratio * circumference / std::numbers::pi / kMmPerInch};
+}
+
 std::optional<std::string> TeethText(double teeth) {
     std::optional<std::string> text = FormatFixedWithin(teeth, 2, kCellTextMax);
     if (text) {
@@ -20,20 +36,12 @@ std::optional<std::string> TeethText(double teeth) {
     return text;
 }
 
-std::string FiguresOf(double chainring, double sprocket, double circumference) {
-    const double ratio = chainring / sprocket;
+std::optional<std::string> GearText(double chainring, double sprocket) {
     const auto front = TeethText(chainring);
     const auto rear = TeethText(sprocket);
-    const auto ratioText = FormatFixedWithin(ratio, 2, kCellTextMax);
-    const auto development = FormatFixedWithin(ratio * circumference / kMmPerM, 2, kCellTextMax);
-    const auto inches =
-        FormatFixedWithin(ratio * circumference / std::numbers::pi / kMmPerInch, 1, kCellTextMax);
-    if (!front || !rear || !ratioText || !development || !inches) return {};
-    return *front + "×" + *rear + "\nギア比 " + *ratioText + "\n展開 " + *development +
-           " m\nギアインチ " + *inches;
+    if (!front || !rear) return std::nullopt;
+    return *front + "×" + *rear;
 }
-
-}  // namespace
 
 GearFigures ComputeGearFigures(const GearInputs& in, const SpeedTable& speeds) {
     GearFigures figures;

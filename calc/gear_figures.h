@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "calc/speed_table.h"
@@ -14,3 +15,18 @@ using GearFigures = std::array<std::array<std::string, 10>, 3>;
 
 // `speeds` is ComputeSpeedTable(inputs), which the caller has at hand.
 GearFigures ComputeGearFigures(const GearInputs& inputs, const SpeedTable& speeds);
+
+// The figures of one chainring and sprocket pair.
+struct GearMeasures {
+    double ratio = 0;
+    double development = 0;  // m
+    double inches = 0;
+};
+GearMeasures MeasureGear(double chainring, double sprocket, double circumference);
+
+// A number as read, within a cell's room: whole numbers bare, others with up to two
+// decimals ("53", "10.5"); nothing when it has no such text.
+std::optional<std::string> TeethText(double teeth);
+
+// "53×11"; nothing when either count has no text.
+std::optional<std::string> GearText(double chainring, double sprocket);

@@ -19,5 +19,5 @@ std::string FormatFixed2(double value);
 // text would need more than maxChars characters.
 std::optional<std::string> FormatFixed2Within(double value, std::size_t maxChars);
 
-// FormatFixed2Within with the given number of decimals (1 or 2), rounded the same way.
+// FormatFixed2Within with the given number of decimals (1 to 3), rounded the same way.
 std::optional<std::string> FormatFixedWithin(double value, int decimals, std::size_t maxChars);

@@ -14,6 +14,9 @@ struct GearInputs {
 // Row r, column c (both from 0): empty, or the speed with two decimals.
 using SpeedTable = std::array<std::array<std::string, 10>, 3>;
 
+// Room the speed table reads of a box: 18 characters and the terminator.
+inline constexpr std::size_t kGearInputBytes = 18;
+
 // Room of a cell's text.
 inline constexpr std::size_t kCellTextMax = 19;
 // What a cell shows when the speed is infinite or its text needs more than that room.

@@ -6,14 +6,10 @@
 #include "res/resource_ids.h"
 #include "res/strings.h"
 
-namespace {
-// Room the speed table reads of a box: 18 characters and the terminator.
-constexpr std::size_t kGearInputBytes = 18;
-}  // namespace
-
 void CMainDialog::OnCalculate(wxCommandEvent&) {
     ReadGearInputs();
     CalcSpeedTable();
+    HandGearChartReading();
     CalcAverageSpeed();
     if (m_gearInputs.cadence == 0) SetItemText(IDC_AVG_STATUS, text::kCadenceMissing);
     CalcGradient();

@@ -40,6 +40,7 @@ void CMainDialog::LoadGearData() {
     FillCombo(FindWindow(IDC_TYRE), TyreList);
     SplitCranksetEntry(1);
     SplitCassetteEntry(1);
+    m_cassetteEntry = CassetteList.Entry(1);
     SplitTyreEntry(1);
     SetItemTexts(IDC_SPROCKET_FIRST, CassetteFields.Texts());
     SetItemTexts(IDC_CHAINRING_FIRST, CranksetFields.Texts());
@@ -54,6 +55,7 @@ void CMainDialog::OnSelChangeCrankset(wxCommandEvent&) {
 
 void CMainDialog::OnSelChangeCassette(wxCommandEvent&) {
     SplitCassetteEntry(SelectedPosition(FindWindow(IDC_CASSETTE)) + 1);
+    m_cassetteEntry = CassetteList.Entry(SelectedPosition(FindWindow(IDC_CASSETTE)) + 1);
     SetItemTexts(IDC_SPROCKET_FIRST, CassetteFields.Texts());
 }
 

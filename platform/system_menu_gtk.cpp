@@ -3,6 +3,8 @@
 #include "platform/system_menu.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <wx/dialog.h>
 #include <wx/menu.h>
@@ -22,31 +24,37 @@ constexpr Entry kStandardEntries[] = {
     {syscmd::kClose, wxID_CLOSE_FRAME, "閉じる(&C)\tAlt+F4"},
 };
 
-void ShowSystemMenu(wxDialog& window, const wxString& entryText, int command,
+// The program's entries: command and text.
+using ProgramEntries = std::vector<std::pair<int, wxString>>;
+
+void ShowSystemMenu(wxDialog& window, const ProgramEntries& entries,
                     const SystemCommandHandler& onCommand, wxPoint at) {
     wxMenu menu;
     for (const Entry& entry : kStandardEntries) menu.Append(entry.menuId, ToWidgetText(entry.text));
     menu.AppendSeparator();
-    menu.Append(command, entryText);
+    for (const auto& [command, text] : entries) menu.Append(command, text);
     const int chosen = window.GetPopupMenuSelectionFromUser(menu, at);
     for (const Entry& entry : kStandardEntries)
         if (chosen == entry.menuId) return onCommand(entry.command);
-    if (chosen == command) onCommand(command);
+    for (const auto& [command, text] : entries)
+        if (chosen == command) return onCommand(command);
 }
 
 }  // namespace
 
-void AppendSystemMenuEntry(wxDialog& window, std::string_view entryText, int command,
-                           SystemCommandHandler onCommand) {
-    if (entryText.empty()) return;
-    const wxString text = ToWidgetText(entryText);
-    window.Bind(wxEVT_RIGHT_UP, [&window, text, command, onCommand](wxMouseEvent& event) {
-        ShowSystemMenu(window, text, command, onCommand, event.GetPosition());
+void AppendSystemMenuEntries(wxDialog& window, std::span<const SystemMenuEntry> entries,
+                             SystemCommandHandler onCommand) {
+    ProgramEntries shown;
+    for (const SystemMenuEntry& entry : entries)
+        if (!entry.text.empty()) shown.emplace_back(entry.command, ToWidgetText(entry.text));
+    if (shown.empty()) return;
+    window.Bind(wxEVT_RIGHT_UP, [&window, shown, onCommand](wxMouseEvent& event) {
+        ShowSystemMenu(window, shown, onCommand, event.GetPosition());
     });
-    window.Bind(wxEVT_CHAR_HOOK, [&window, text, command, onCommand](wxKeyEvent& event) {
+    window.Bind(wxEVT_CHAR_HOOK, [&window, shown, onCommand](wxKeyEvent& event) {
         const int key = event.GetKeyCode();
         if (key == WXK_MENU || (key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)) {
-            ShowSystemMenu(window, text, command, onCommand, wxDefaultPosition);
+            ShowSystemMenu(window, shown, onCommand, wxDefaultPosition);
         } else if (key == WXK_F4 && event.GetModifiers() == wxMOD_ALT) {
             // A window manager takes Alt+F4 itself; without one the window does.
             onCommand(syscmd::kClose);

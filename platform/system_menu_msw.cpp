@@ -21,13 +21,16 @@ const Current* g_current = nullptr;
 
 }  // namespace
 
-void AppendSystemMenuEntry(wxDialog& window, std::string_view entryText, int command,
-                           SystemCommandHandler onCommand) {
-    if (entryText.empty()) return;
+void AppendSystemMenuEntries(wxDialog& window, std::span<const SystemMenuEntry> entries,
+                             SystemCommandHandler onCommand) {
+    bool any = false;
+    for (const SystemMenuEntry& entry : entries) any = any || !entry.text.empty();
+    if (!any) return;
     const HWND hwnd = window.GetHWND();
     if (wxMenu* menu = window.MSWGetSystemMenu()) {
         menu->AppendSeparator();
-        menu->Append(command, ToWidgetText(entryText));
+        for (const SystemMenuEntry& entry : entries)
+            if (!entry.text.empty()) menu->Append(entry.command, ToWidgetText(entry.text));
     }
     AddMessageFilter(window, [hwnd, onCommand = std::move(onCommand)](
                                  UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -7,6 +7,7 @@ enum : int {
     IDD_SETTINGS = 133,
 
     IDM_ABOUTBOX = 0x0010,  // system-menu command of the About entry
+    IDM_GEAR_CHART = 0x0020,  // system-menu command of the gear chart entry
 
     IDC_STATIC = -1,
     ID_DIALOG_OK = 1,
@@ -48,6 +49,16 @@ enum : int {
     IDC_CHANGE_VALUES = 1080,
     IDC_UPDATE = 1081,
     IDC_HELP = 1083,
+
+    // Gear chart window.
+    IDC_CHART_LIMIT = 1100,
+    IDC_CHART_TYPED_LIMIT = 1101,
+    IDC_CHART_APPLY_LIMIT = 1102,
+    IDC_CHART_MESSAGE = 1103,
+    IDC_CHART_SUMMARY = 1104,
+    IDC_CHART_LEFT_OUT = 1105,
+    IDC_CHART_DRAWING = 1106,
+    IDC_CHART_TABLE = 1107,
 
     // Gear-data editor (template 133).
     IDC_EDITOR_TEXT = 1003,

@@ -42,6 +42,46 @@ extern const char kEnergySummitHint[];
 extern const char kNumbersTooLarge[];
 extern const char kGradHeightNotBelowLength[];
 
+// Gear chart.
+extern const char kGearChartMenuEntry[];
+extern const char kGearChartTitle[];
+extern const char kChartBeforeFirstPress[];
+extern const char kChartNoGear[];
+extern const char kChartLeftOutBefore[];
+extern const char kChartLeftOutAfter[];
+extern const char kChainringSuffix[];
+extern const char kDevelopmentAxis[];
+extern const char kSpeedAxisBefore[];
+extern const char kSpeedAxisAfter[];
+extern const char kNearGearLegend[];
+extern const char kChartDrawingName[];
+extern const char kChartTableName[];
+extern const char kLimitLabel[];
+extern const char kLimitNone[];
+extern const char kLimitJunior[];
+extern const char kLimitU17[];
+extern const char kLimitU15[];
+extern const char kLimitU13[];
+extern const char kLimitTyped[];
+extern const char kLimitTypedName[];
+extern const char kLimitMetres[];
+extern const char kLimitApply[];
+extern const char kLimitBad[];
+extern const char kLimitSummaryBefore[];
+extern const char kLimitSummaryDevelopment[];
+extern const char kLimitSummaryMargin[];
+extern const char kLimitSummaryAfter[];
+extern const char kLimitSummaryNone[];
+extern const char kOverLimit[];
+extern const char kColumnGear[];
+extern const char kColumnRatio[];
+extern const char kColumnDevelopment[];
+extern const char kColumnInches[];
+extern const char kColumnSpeed[];
+extern const char kColumnStep[];
+extern const char kColumnNearGear[];
+extern const char kColumnLimit[];
+
 // Gear chart: comparison, cadence band, saving.
 extern const char kChartPin[];
 extern const char kChartUnpin[];

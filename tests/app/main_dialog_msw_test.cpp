@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_dialog.h"
+#include "chart/gear_chart_window.h"
 #include "platform/app_icon.h"
 #include "res/strings.h"
 #include "tests/support/window_test.h"
@@ -14,25 +15,30 @@ protected:
     HWND Window() const { return dialog_->GetHWND(); }
 };
 
-TEST_F(MainDialogMswTest, TheSystemMenuEndsWithTheAboutEntryBehindASeparator) {
+TEST_F(MainDialogMswTest, TheSystemMenuEndsWithTheAboutAndGearChartEntriesBehindASeparator) {
     const HMENU menu = GetSystemMenu(Window(), FALSE);
     ASSERT_TRUE(menu);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 3);
-    EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
-    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+    ASSERT_GE(count, 4);
+    EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_ABOUTBOX));
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_GEAR_CHART));
     wchar_t entry[100] = {};
-    GetMenuStringW(menu, count - 1, entry, 100, MF_BYPOSITION);
+    GetMenuStringW(menu, count - 2, entry, 100, MF_BYPOSITION);
     EXPECT_EQ(FromWidgetText(entry), text::kAboutMenuEntry);
+    GetMenuStringW(menu, count - 1, entry, 100, MF_BYPOSITION);
+    EXPECT_EQ(FromWidgetText(entry), text::kGearChartMenuEntry);
     // The window's own entries stay in front of it.
     EXPECT_NE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
 }
 
-TEST_F(MainDialogMswTest, AltSpaceOpensTheSystemMenuWhoseLastEntryIsTheAboutBox) {
+TEST_F(MainDialogMswTest, AltSpaceOpensTheSystemMenuWhoseLastEntriesAreTheAboutBoxAndTheGearChart) {
     // Alt+Space reaches the program as SC_KEYMENU, which it passes on with its key; the
-    // menu's loop then sends the About entry's command.
-    EXPECT_TRUE(ChooseLastSystemMenuEntry(Control(IDC_CADENCE), ' ', wxMOD_ALT));
+    // menu's loop then sends the entry's command.
+    EXPECT_TRUE(ChooseSystemMenuEntry(Control(IDC_CADENCE), ' ', wxMOD_ALT, 1));
     EXPECT_TRUE(dialog_->IsShown());
+    EXPECT_FALSE(ChooseSystemMenuEntry(Control(IDC_CADENCE), ' ', wxMOD_ALT, 0));
+    EXPECT_TRUE(FindShownWindow<GearChartWindow>());
 }
 
 TEST_F(MainDialogMswTest, OtherSystemCommandsReachTheWindowAndCloseEndsTheModalRun) {

@@ -7,6 +7,7 @@
 #include <wx/combobox.h>
 
 #include "app/about_dialog.h"
+#include "chart/gear_chart_window.h"
 #include "res/dialog_template.h"
 #include "tests/support/window_test.h"
 
@@ -101,8 +102,11 @@ TEST_F(MainDialogTest, TheAboutEntryOpensTheAboutBoxWhichClosesWithOkEnterAndEsc
     EXPECT_TRUE(dialog_->IsShown());
 }
 
-TEST_F(MainDialogTest, ShiftF10OpensTheSystemMenuWhoseLastEntryIsTheAboutBox) {
-    EXPECT_TRUE(ChooseLastSystemMenuEntry(Control(IDC_CADENCE), WXK_F10, wxMOD_SHIFT));
+TEST_F(MainDialogTest, ShiftF10OpensTheSystemMenuWhoseLastEntriesAreTheAboutBoxAndTheGearChart) {
+    EXPECT_TRUE(ChooseSystemMenuEntry(Control(IDC_CADENCE), WXK_F10, wxMOD_SHIFT, 1));
+    EXPECT_FALSE(FindShownWindow<GearChartWindow>());
+    EXPECT_FALSE(ChooseSystemMenuEntry(Control(IDC_CADENCE), WXK_F10, wxMOD_SHIFT, 0));
+    EXPECT_TRUE(FindShownWindow<GearChartWindow>());
     EXPECT_TRUE(dialog_->IsShown());
 }
 

@@ -4,13 +4,13 @@
 
 #include "app/about_dialog.h"
 
-bool ChooseLastSystemMenuEntry(wxWindow* focus, int key, int modifiers) {
+bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd) {
     bool aboutSeen = false;
-    wxTimer openMenu, chooseLast, closeAbout;
+    wxTimer openMenu, choose, closeAbout;
     openMenu.Bind(wxEVT_TIMER, [=](wxTimerEvent&) { wxUIActionSimulator().Char(key, modifiers); });
-    chooseLast.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+    choose.Bind(wxEVT_TIMER, [fromEnd](wxTimerEvent&) {
         wxUIActionSimulator sim;
-        sim.Char(WXK_UP);
+        for (int i = 0; i <= fromEnd; ++i) sim.Char(WXK_UP);
         sim.Char(WXK_RETURN);
     });
     closeAbout.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
@@ -21,7 +21,7 @@ bool ChooseLastSystemMenuEntry(wxWindow* focus, int key, int modifiers) {
     });
     FocusOn(focus);
     openMenu.StartOnce(100);
-    chooseLast.StartOnce(700);
+    choose.StartOnce(700);
     closeAbout.StartOnce(1400);
     Pump(2500);
     return aboutSeen;

@@ -74,10 +74,11 @@ inline void PressKey(int key, int modifiers = wxMOD_NONE) {
     Pump();
 }
 
-// With the focus in `focus`, presses the key that opens the system menu, picks its last
-// entry and closes the About box that it opens; says whether the About box was seen.
-// Timers fire in whichever loop runs: the window's, the menu's, the About box's.
-bool ChooseLastSystemMenuEntry(wxWindow* focus, int key, int modifiers);
+// With the focus in `focus`, presses the key that opens the system menu, picks its entry
+// `fromEnd` places before the last (0: the last) and closes the About box if that opens;
+// says whether the About box was seen. Timers fire in whichever loop runs: the window's,
+// the menu's, the About box's.
+bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd);
 
 // The main window, shown in a scratch current directory for the length of one test.
 class MainWindowTest : public testing::Test {

@@ -1,0 +1,52 @@
+#include "chart/development_limits.h"
+
+#include <charconv>
+
+#include "calc/number_text.h"
+#include "calc/speed_table.h"
+#include "res/strings.h"
+
+namespace {
+
+constexpr LimitChoice kLimitChoices[] = {
+    {text::kLimitNone, kNoLimit},  {text::kLimitJunior, 7930}, {text::kLimitU17, 7010},
+    {text::kLimitU15, 6100},       {text::kLimitU13, 5660},    {text::kLimitTyped, kTypedLimit},
+};
+
+constexpr double kMostMetres = 100;
+constexpr int kMillimetreDecimals = 3;
+
+}  // namespace
+
+std::span<const LimitChoice> LimitChoices() { return kLimitChoices; }
+
+DevelopmentLimit NamedLimit(const LimitChoice& choice) { return {choice.text, choice.millimetres}; }
+
+std::optional<DevelopmentLimit> ReadTypedLimit(std::string_view metres) {
+    const auto first = metres.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    metres = metres.substr(first, metres.find_last_not_of(" \t") + 1 - first);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(metres.data(), metres.data() + metres.size(), value);
+    if (ec != std::errc() || end != metres.data() + metres.size()) return std::nullopt;
+    if (!(value > 0 && value <= kMostMetres)) return std::nullopt;
+    const std::optional<std::int64_t> mm = MillimetresOf(value);
+    if (!mm || *mm == 0) return std::nullopt;
+    return DevelopmentLimit{text::kLimitTypedName + MetresText(*mm) + " m", *mm};
+}
+
+std::optional<std::int64_t> MillimetresOf(double metres) {
+    std::optional<std::string> text = FormatFixedWithin(metres, kMillimetreDecimals, kCellTextMax);
+    if (!text) return std::nullopt;
+    text->erase(text->find('.'), 1);
+    std::int64_t mm = 0;
+    std::from_chars(text->data(), text->data() + text->size(), mm);
+    return mm;
+}
+
+std::string MetresText(std::int64_t millimetres) {
+    std::string digits = std::to_string(millimetres);
+    if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+    digits.insert(digits.size() - 3, 1, '.');
+    return digits;
+}

@@ -1,0 +1,37 @@
+// Limits on development (the distance one crank turn moves the bicycle), in whole
+// millimetres as officials measure them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+struct DevelopmentLimit {
+    std::string name;        // as the chart labels its line
+    std::int64_t millimetres = 0;
+};
+
+// The choices offered, in order: no limit, the federation's categories, a typed limit.
+struct LimitChoice {
+    const char* text;
+    std::int64_t millimetres;  // kNoLimit, kTypedLimit or the limit
+};
+inline constexpr std::int64_t kNoLimit = 0;
+inline constexpr std::int64_t kTypedLimit = -1;
+std::span<const LimitChoice> LimitChoices();
+
+// The limit of a choice that is neither "no limit" nor "typed".
+DevelopmentLimit NamedLimit(const LimitChoice& choice);
+
+// A typed limit in metres, above 0 and at most 100, rounded half up to millimetres;
+// nothing for any other text.
+std::optional<DevelopmentLimit> ReadTypedLimit(std::string_view metres);
+
+// Metres rounded half up to whole millimetres, as the cells round (7.9299999999999997 m is
+// 7930 mm); nothing when the value has no text within a cell's room.
+std::optional<std::int64_t> MillimetresOf(double metres);
+
+// Millimetres as metres with three decimals, "7.930".
+std::string MetresText(std::int64_t millimetres);

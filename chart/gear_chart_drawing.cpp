@@ -1,0 +1,172 @@
+#include "chart/gear_chart_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <wx/dc.h>
+#include <wx/settings.h>
+
+#include "calc/gear_figures.h"
+#include "chart/chart_axis.h"
+#include "platform/separator_colour.h"
+#include "platform/widget_text.h"
+#include "res/strings.h"
+
+namespace {
+
+constexpr double kMmPerM = 1000;
+// Tick labels stand at least this many label heights apart.
+constexpr int kTickSpacingLines = 4;
+
+struct Palette {
+    wxColour ground, text, grid, mark, warning;
+};
+
+Palette ThemePalette() {
+    const bool dark = wxSystemSettings::GetAppearance().IsDark();
+    return {wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW),
+            wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT), SeparatorColour(),
+            dark ? wxColour(110, 170, 255) : wxColour(20, 90, 200),
+            ChartWarningColour()};
+}
+
+// The plot's frame and metrics, all from the font's line height so that it scales.
+struct Frame {
+    int line, pad, left, right, top, bottom;
+    int X(const ChartAxis& axis, double development) const {
+        return left + static_cast<int>(std::lround(axis.Position(development) * (right - left)));
+    }
+};
+
+void CentredText(wxDC& dc, const wxString& text, int x, int y) {
+    dc.DrawText(text, x - dc.GetTextExtent(text).x / 2, y);
+}
+
+void DrawWords(wxDC& dc, const wxSize& size, const char* words) {
+    const wxString text = ToWidgetText(words);
+    const wxSize extent = dc.GetTextExtent(text);
+    dc.DrawText(text, (size.x - extent.x) / 2, (size.y - extent.y) / 2);
+}
+
+int TickX(const Frame& f, const ChartTick& tick) {
+    return f.left + static_cast<int>(std::lround(tick.position * (f.right - f.left)));
+}
+
+void DrawScales(wxDC& dc, const Frame& f, const ChartAxis& axis, double cadence, const Palette& p) {
+    const int maxTicks = std::max(2, (f.right - f.left) / (kTickSpacingLines * f.line));
+    dc.SetPen(wxPen(p.grid));
+    dc.DrawLine(f.left, f.bottom, f.right, f.bottom);
+    for (const ChartTick& tick : axis.DevelopmentTicks(maxTicks)) {
+        const int x = TickX(f, tick);
+        dc.DrawLine(x, f.top, x, f.bottom + f.pad);
+        CentredText(dc, ToWidgetText(tick.label), x, f.bottom + f.pad);
+    }
+    CentredText(dc, ToWidgetText(text::kDevelopmentAxis), (f.left + f.right) / 2,
+                f.bottom + f.pad + f.line);
+    if (!(cadence > 0)) return;
+    dc.DrawLine(f.left, f.top, f.right, f.top);
+    for (const ChartTick& tick : axis.SpeedTicks(cadence, maxTicks)) {
+        const int x = TickX(f, tick);
+        dc.DrawLine(x, f.top - f.pad, x, f.top);
+        CentredText(dc, ToWidgetText(tick.label), x, f.top - f.pad - f.line);
+    }
+    const std::string title = text::kSpeedAxisBefore + TeethText(cadence).value_or(kCellOverflow) +
+                              text::kSpeedAxisAfter;
+    CentredText(dc, ToWidgetText(title), (f.left + f.right) / 2, f.top - f.pad - 2 * f.line);
+}
+
+void DrawLimit(wxDC& dc, const Frame& f, const ChartAxis& axis, const DevelopmentLimit& limit,
+               const Palette& p) {
+    const int x = f.X(axis, static_cast<double>(limit.millimetres) / kMmPerM);
+    dc.SetPen(wxPen(p.warning, std::max(1, f.line / 8), wxPENSTYLE_SHORT_DASH));
+    dc.DrawLine(x, f.top, x, f.bottom);
+    const wxString name = ToWidgetText(limit.name);
+    const int width = dc.GetTextExtent(name).x;
+    dc.SetTextForeground(p.warning);
+    dc.DrawText(name, x + width + f.pad < f.right ? x + f.pad / 2 : x - width - f.pad / 2, f.top + 2);
+}
+
+void DrawRow(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set, const ChartRow& row,
+             int y, const Palette& p) {
+    const int radius = std::max(3, f.line / 3);
+    dc.SetTextForeground(p.text);
+    const wxString label = ToWidgetText(row.label);
+    dc.DrawText(label, f.left - f.pad - dc.GetTextExtent(label).x, y - f.line / 2);
+    dc.SetPen(wxPen(p.grid));
+    dc.DrawLine(f.left, y, f.right, y);
+    int labelsEnd = f.left - f.pad;
+    int previousX = 0;
+    for (std::size_t i = 0; i < row.gears.size(); ++i) {
+        const ChartGear& gear = set.gears[row.gears[i]];
+        const int x = f.X(axis, gear.development);
+        const wxColour& colour = gear.overLimit ? p.warning : p.mark;
+        if (gear.near) {
+            const int d = 2 * radius;
+            const wxPoint diamond[] = {{x, y - d}, {x + d, y}, {x, y + d}, {x - d, y}};
+            dc.SetPen(wxPen(p.text));
+            dc.SetBrush(*wxTRANSPARENT_BRUSH);
+            dc.DrawPolygon(4, diamond);
+        }
+        dc.SetPen(wxPen(colour));
+        dc.SetBrush(wxBrush(colour));
+        dc.DrawCircle(x, y, radius);
+        const wxString teeth = ToWidgetText(TeethText(gear.sprocket).value_or(kCellOverflow));
+        const int width = dc.GetTextExtent(teeth).x;
+        if (x - width / 2 > labelsEnd) {
+            dc.SetTextForeground(colour);
+            dc.DrawText(teeth, x - width / 2, y - 2 * radius - f.line);
+            labelsEnd = x + width / 2 + f.pad / 2;
+        }
+        if (i > 0) {
+            const wxString step = ToWidgetText(gear.cells[kStepColumn] + "%");
+            const int stepWidth = dc.GetTextExtent(step).x;
+            if (stepWidth + f.pad < x - previousX) {
+                dc.SetTextForeground(p.text);
+                dc.DrawText(step, (previousX + x - stepWidth) / 2, y + radius);
+            }
+        }
+        previousX = x;
+    }
+}
+
+}  // namespace
+
+wxColour ChartWarningColour() {
+    return wxSystemSettings::GetAppearance().IsDark() ? wxColour(255, 110, 95) : wxColour(200, 30, 20);
+}
+
+void DrawGearChart(wxDC& dc, const wxSize& size, const ChartScene& scene) {
+    const Palette p = ThemePalette();
+    dc.SetBackground(wxBrush(p.ground));
+    dc.Clear();
+    dc.SetTextForeground(p.text);
+    if (!scene.current) return DrawWords(dc, size, text::kChartBeforeFirstPress);
+    const GearSet& set = *scene.current;
+    if (set.gears.empty()) return DrawWords(dc, size, text::kChartNoGear);
+
+    ChartAxis axis;
+    for (const ChartGear& gear : set.gears) axis.Include(gear.development);
+    if (scene.limit) axis.Include(static_cast<double>(scene.limit->millimetres) / kMmPerM);
+
+    Frame f{};
+    f.line = dc.GetCharHeight();
+    f.pad = f.line / 2;
+    int labelWidth = 0;
+    for (const ChartRow& row : set.rows)
+        labelWidth = std::max(labelWidth, dc.GetTextExtent(ToWidgetText(row.label)).x);
+    f.left = 2 * f.pad + labelWidth;
+    f.right = size.x - 3 * f.line;
+    f.top = set.cadence > 0 ? 2 * f.pad + 3 * f.line : f.pad + f.line;
+    f.bottom = size.y - 2 * f.pad - 3 * f.line;
+    if (f.right <= f.left || f.bottom <= f.top) return;
+
+    DrawScales(dc, f, axis, set.cadence, p);
+    const int band = (f.bottom - f.top) / static_cast<int>(set.rows.size());
+    for (std::size_t r = 0; r < set.rows.size(); ++r)
+        DrawRow(dc, f, axis, set, set.rows[r], f.top + band * static_cast<int>(r) + band / 2 + f.line / 2, p);
+    if (scene.limit) DrawLimit(dc, f, axis, *scene.limit, p);
+    if (std::any_of(set.gears.begin(), set.gears.end(), [](const ChartGear& g) { return g.near.has_value(); })) {
+        dc.SetTextForeground(p.text);
+        dc.DrawText(ToWidgetText(text::kNearGearLegend), f.pad, size.y - f.pad - f.line);
+    }
+}

@@ -1,0 +1,159 @@
+#include "chart/chart_model.h"
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "chart/chart_axis.h"
+#include "res/strings.h"
+
+namespace {
+
+using Cells = std::array<std::string, kChartColumns>;
+
+// A press of 計算 with the boxes holding the entry's first ten fields.
+ChartReading Reading(std::vector<double> chainrings, const std::string& entry, double circumference,
+                     double cadence = 90) {
+    ChartReading reading;
+    reading.cassetteEntry = entry + "\n";
+    reading.inputs.cadence = cadence;
+    reading.inputs.circumference = circumference;
+    for (std::size_t r = 0; r < chainrings.size(); ++r) reading.inputs.chainring[r] = chainrings[r];
+    std::size_t c = 0;
+    for (std::size_t from = 0; c < 10 && from <= entry.size(); ++c) {
+        const std::size_t to = std::min(entry.find('-', from), entry.size());
+        reading.sprocketTexts[c] = entry.substr(from, to - from);
+        reading.inputs.sprocket[c] = std::atof(reading.sprocketTexts[c].c_str());
+        from = to + 1;
+    }
+    return reading;
+}
+
+std::vector<Cells> Table(const GearSet& set) {
+    std::vector<Cells> rows;
+    for (const ChartGear& gear : set.gears) rows.push_back(gear.cells);
+    return rows;
+}
+
+const DevelopmentLimit kJunior = NamedLimit(LimitChoices()[1]);
+
+TEST(ChartModel, TwelveSpeedCassette) {
+    const GearSet set = BuildGearSet(Reading({50, 34}, "11-12-13-14-15-16-17-19-21-24-27-30", 2096), kJunior);
+    const std::vector<Cells> expected = {
+        {"34×30", "1.13", "2.375", "29.8", "12.83", "", "", ""},
+        {"34×27", "1.26", "2.639", "33.1", "14.25", "11.1", "", ""},
+        {"34×24", "1.42", "2.969", "37.2", "16.03", "12.5", "", ""},
+        {"34×21", "1.62", "3.394", "42.5", "18.33", "14.3", "50×30", ""},
+        {"50×30", "1.67", "3.493", "43.8", "18.86", "", "34×21", ""},
+        {"34×19", "1.79", "3.751", "47.0", "20.25", "10.5", "", ""},
+        {"50×27", "1.85", "3.881", "48.6", "20.96", "11.1", "", ""},
+        {"34×17", "2.00", "4.192", "52.5", "22.64", "11.8", "", ""},
+        {"50×24", "2.08", "4.367", "54.7", "23.58", "12.5", "34×16", ""},
+        {"34×16", "2.13", "4.454", "55.8", "24.05", "6.3", "50×24", ""},
+        {"34×15", "2.27", "4.751", "59.5", "25.66", "6.7", "", ""},
+        {"50×21", "2.38", "4.990", "62.5", "26.95", "14.3", "34×14", ""},
+        {"34×14", "2.43", "5.090", "63.8", "27.49", "7.1", "50×21", ""},
+        {"34×13", "2.62", "5.482", "68.7", "29.60", "7.7", "50×19", ""},
+        {"50×19", "2.63", "5.516", "69.1", "29.79", "10.5", "34×13", ""},
+        {"34×12", "2.83", "5.939", "74.4", "32.07", "8.3", "", ""},
+        {"50×17", "2.94", "6.165", "77.3", "33.29", "11.8", "", ""},
+        {"34×11", "3.09", "6.479", "81.2", "34.98", "9.1", "50×16", ""},
+        {"50×16", "3.13", "6.550", "82.1", "35.37", "6.3", "34×11", ""},
+        {"50×15", "3.33", "6.987", "87.6", "37.73", "6.7", "", ""},
+        {"50×14", "3.57", "7.486", "93.8", "40.42", "7.1", "", ""},
+        {"50×13", "3.85", "8.062", "101.0", "43.53", "7.7", "", "超過"},
+        {"50×12", "4.17", "8.733", "109.4", "47.16", "8.3", "", "超過"},
+        {"50×11", "4.55", "9.527", "119.4", "51.45", "9.1", "", "超過"},
+    };
+    EXPECT_EQ(Table(set), expected);
+    EXPECT_EQ(set.rows.size(), 2u);
+    EXPECT_EQ(set.rows[1].label, "34T");
+    EXPECT_EQ(LimitSummary(set, kJunior), "制限内の最大ギア 50×14 展開 7.486 m (余裕 0.444 m)");
+    EXPECT_EQ(LimitSummary(set, std::nullopt), "");
+}
+
+TEST(ChartModel, ThirteenSpeedCassetteWhileTheBoxesHoldItsFirstTen) {
+    const std::string entry = "9-10-11-12-13-14-16-18-20-23-27-31-36";
+    ChartReading reading = Reading({40}, entry, 2096, 0);
+    const GearSet set = BuildGearSet(reading, std::nullopt);
+    ASSERT_EQ(set.gears.size(), 13u);
+    EXPECT_EQ(set.gears[0].cells, (Cells{"40×36", "1.11", "2.329", "29.2", "", "", "", ""}));
+    EXPECT_EQ(set.gears[1].cells, (Cells{"40×31", "1.29", "2.705", "33.9", "", "16.1", "", ""}));
+    EXPECT_EQ(set.gears[12].cells, (Cells{"40×9", "4.44", "9.316", "116.7", "", "11.1", "", ""}));
+    EXPECT_EQ(set.rows[0].gears.size(), 13u);
+
+    EXPECT_EQ(ChartSprockets(Reading({40}, entry + "-40-44-48", 2096)).size(), 15u);
+    reading.sprocketTexts[4] = "13.0";  // reads the same, but the box was changed
+    EXPECT_EQ(ChartSprockets(reading).size(), 10u);
+}
+
+TEST(ChartModel, AJuniorGearExactlyOnTheLimitAndOneAMillimetreOver) {
+    const GearSet on = BuildGearSet(Reading({52}, "14", 2135), kJunior);
+    ASSERT_EQ(on.gears.size(), 1u);
+    EXPECT_EQ(on.gears[0].millimetres, 7930);
+    EXPECT_FALSE(on.gears[0].overLimit);
+    EXPECT_EQ(LimitSummary(on, kJunior), "制限内の最大ギア 52×14 展開 7.930 m (余裕 0.000 m)");
+    const GearSet over = BuildGearSet(Reading({52}, "14", 2135.27), kJunior);
+    EXPECT_EQ(over.gears[0].millimetres, 7931);
+    EXPECT_EQ(over.gears[0].cells[kLimitColumn], text::kOverLimit);
+    EXPECT_EQ(LimitSummary(over, kJunior), text::kLimitSummaryNone);
+}
+
+TEST(ChartModel, NearGearTiesGoToTheLowerChainringThenTheLowerColumn) {
+    const GearSet rings = BuildGearSet(Reading({50, 45, 40}, "20-18-16", 2000), std::nullopt);
+    std::vector<std::string> order, near;
+    for (const ChartGear& gear : rings.gears)
+        if (gear.development == 5) order.push_back(gear.cells[kGearColumn]), near.push_back(gear.cells[kNearColumn]);
+    EXPECT_EQ(order, (std::vector<std::string>{"50×20", "45×18", "40×16"}));  // equal: box order
+    EXPECT_EQ(near, (std::vector<std::string>{"40×16", "40×16", "45×18"}));
+
+    const GearSet columns = BuildGearSet(Reading({40, 50}, "16-20-20", 2000), std::nullopt);
+    const ChartGear& gear = columns.gears[2];
+    ASSERT_EQ(gear.cells[kGearColumn], "40×16");
+    EXPECT_EQ(columns.gears[*gear.near].column, 1u);
+    EXPECT_EQ(columns.gears[*columns.gears[3].near].cells[kGearColumn], "40×16");  // not its own row
+}
+
+TEST(ChartModel, ARowWithNoGearAndTheGearsLeftOut) {
+    const GearSet set = BuildGearSet(Reading({50, 0, 1e15}, "1-2", 2096), std::nullopt);
+    ASSERT_EQ(set.rows.size(), 2u);
+    EXPECT_EQ(set.rows[1].label, "1000000000000000T");
+    EXPECT_TRUE(set.rows[1].gears.empty());
+    EXPECT_EQ(set.gears.size(), 2u);
+    EXPECT_EQ(LeftOutText(set), "数値が表せないギア 2 個を省きました。");
+    EXPECT_EQ(BuildGearSet(Reading({50}, "11", 0), std::nullopt).leftOut, 1);
+    EXPECT_EQ(LeftOutText(BuildGearSet(Reading({50}, "11", 2096), std::nullopt)), "");
+}
+
+TEST(DevelopmentLimits, TypedLimitsAreMetresAbove0AndAtMost100RoundedHalfUpToMillimetres) {
+    const std::pair<const char*, std::int64_t> cases[] = {
+        {"7.5", 7500},  {" 6.6375 ", 6638}, {"100", 100000}, {"0.0005", 1}, {"0.0004", 0},
+        {"100.0001", 0}, {"0", 0}, {"-1", 0}, {"7.9m", 0}, {"", 0}, {"nan", 0}, {"abc", 0},
+    };
+    for (const auto& [typed, mm] : cases) {
+        const auto limit = ReadTypedLimit(typed);
+        EXPECT_EQ(limit ? limit->millimetres : 0, mm) << typed;
+    }
+    EXPECT_EQ(ReadTypedLimit("7.5")->name, "指定 7.500 m");
+}
+
+TEST(ChartAxis, LogarithmicPositionsAndRoundTicksOnBothScales) {
+    ChartAxis axis;
+    axis.Include(8);
+    axis.Include(2);
+    EXPECT_DOUBLE_EQ(axis.Position(4), 0.5);
+    EXPECT_LT(axis.Position(2), axis.Position(2.1));
+    const auto labels = [](const std::vector<ChartTick>& ticks) {
+        std::vector<std::string> texts;
+        for (const ChartTick& tick : ticks) texts.push_back(tick.label);
+        return texts;
+    };
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(labels(axis.DevelopmentTicks(12)), (Texts{"2", "2.5", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(labels(axis.DevelopmentTicks(5)), (Texts{"2", "5"}));
+    EXPECT_EQ(labels(axis.SpeedTicks(90, 6)), (Texts{"12", "15", "20", "25", "30", "40"}));
+    EXPECT_DOUBLE_EQ(axis.SpeedTicks(90, 6)[2].position, axis.Position(20 / 5.4));
+    EXPECT_TRUE(axis.SpeedTicks(0, 6).empty());
+}
+
+}  // namespace

@@ -89,6 +89,7 @@ const char kBandNotNumber[] = "回転数は半角の数字で入れてくださ�
 const char kBandNotAboveZero[] = "回転数には 0 より大きい数を入れてください。";
 const char kBandLowAboveHigh[] = "低い方の回転数を高い方の回転数以下にしてください。";
 const char kChartSaveTitle[] = "ギアチャートの保存";
+const char kChartReplaceQuestion[] = "同じ名前のファイルがあります。置き換えますか？";
 const char kChartFilePng[] = "チャート PNG 画像 (*.png)";
 const char kChartFileSvg[] = "チャート SVG 画像 (*.svg)";
 const char kChartFileCsv[] = "表 CSV (*.csv)";

@@ -102,6 +102,7 @@ extern const char kBandNotNumber[];
 extern const char kBandNotAboveZero[];
 extern const char kBandLowAboveHigh[];
 extern const char kChartSaveTitle[];
+extern const char kChartReplaceQuestion[];
 extern const char kChartFilePng[];
 extern const char kChartFileSvg[];
 extern const char kChartFileCsv[];

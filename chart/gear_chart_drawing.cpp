@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <wx/dc.h>
+#include <wx/font.h>
 #include <wx/settings.h>
 
 #include "calc/gear_figures.h"
@@ -130,6 +131,10 @@ void DrawRow(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set
     dc.DrawText(label, f.left - f.pad - dc.GetTextExtent(label).x, y - f.line / 2);
     dc.SetPen(wxPen(p.grid));
     dc.DrawLine(f.left, y, f.right, y);
+    // Sprockets and steps in a smaller type, each drawn where it clears its neighbours.
+    const wxFont font = dc.GetFont();
+    dc.SetFont(font.Smaller());
+    const int small = dc.GetCharHeight();
     int labelsEnd = f.left - f.pad;
     int previousX = 0;
     for (std::size_t i = 0; i < row.gears.size(); ++i) {
@@ -150,19 +155,20 @@ void DrawRow(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set
         const int width = dc.GetTextExtent(teeth).x;
         if (x - width / 2 > labelsEnd) {
             dc.SetTextForeground(colour);
-            dc.DrawText(teeth, x - width / 2, y - 2 * radius - f.line);
+            dc.DrawText(teeth, x - width / 2, y - 2 * radius - small);
             labelsEnd = x + width / 2 + f.pad / 2;
         }
         if (i > 0) {
             const wxString step = ToWidgetText(gear.cells[kStepColumn] + "%");
             const int stepWidth = dc.GetTextExtent(step).x;
-            if (stepWidth + f.pad < x - previousX) {
+            if (stepWidth + f.pad / 2 < x - previousX) {
                 dc.SetTextForeground(p.text);
                 dc.DrawText(step, (previousX + x - stepWidth) / 2, y + radius);
             }
         }
         previousX = x;
     }
+    dc.SetFont(font);
 }
 
 }  // namespace

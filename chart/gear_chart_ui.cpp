@@ -1,10 +1,12 @@
 // The main window's part in the gear chart: opening it, and handing it each press of 計算.
 #include "app/main_dialog.h"
 #include "chart/gear_chart_window.h"
+#include "platform/modeless_window.h"
 #include "res/resource_ids.h"
 
 void CMainDialog::OpenGearChart() {
     if (!m_gearChart) {
+        ShareInputWithModalWindow(*this);
         m_gearChart = new GearChartWindow(this);
         if (m_chartReading) m_gearChart->ShowReading(*m_chartReading);
         // The chart closes with the main window.

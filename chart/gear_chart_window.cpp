@@ -20,7 +20,6 @@
 #include "chart/gear_chart_drawing.h"
 #include "platform/accessibility.h"
 #include "platform/message_box.h"
-#include "platform/modeless_window.h"
 #include "platform/widget_text.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
@@ -36,8 +35,19 @@ constexpr int kTableShare = 2;
 constexpr char kBandBoxSample[] = "0000.0";
 
 wxStaticText* TextLine(wxWindow* parent, int id) {
-    return new wxStaticText(parent, id, wxString(), wxDefaultPosition, wxDefaultSize,
-                            wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
+    auto* line = new wxStaticText(parent, id, wxString(), wxDefaultPosition, wxDefaultSize,
+                                  wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END);
+    line->Hide();
+    return line;
+}
+
+// A line of text shows only while it has something to say.
+void SetLine(wxStaticText* line, std::string_view text) {
+    SetControlText(line, text);
+    if (line->IsShown() != !text.empty()) {
+        line->Show(!text.empty());
+        line->GetParent()->Layout();
+    }
 }
 
 wxTextCtrl* CadenceBox(wxWindow* parent, int id, const char* name) {
@@ -61,7 +71,6 @@ wxString FileDialogWildcard() {
 GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     : wxFrame(mainWindow, wxID_ANY, ToWidgetText(text::kGearChartTitle), wxDefaultPosition,
               wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT) {
-    WorkBesideModalWindow(*this);
     auto* panel = new wxPanel(this);
     const int gap = FromDIP(kGap);
 
@@ -148,7 +157,10 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
             event.Skip();
     });
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
-        if (event.CanVeto()) Hide(); else event.Skip();
+        if (event.CanVeto())
+            Hide();
+        else
+            event.Skip();
     });
     SetSize(FromDIP(kInitialSize));
     Refill();
@@ -180,7 +192,7 @@ void GearChartWindow::OnLimitChosen() {
     limit_.reset();
     if (choice.millimetres != kNoLimit) limit_ = NamedLimit(choice);
     limitSelection_ = selection;
-    message_->SetLabel(wxString());
+    SetLine(message_, {});
     Refill();
 }
 
@@ -189,22 +201,22 @@ void GearChartWindow::ApplyTypedLimit() {
     if (!typed) {
         // The limit in force stays, and the choice says which it is.
         limitChoice_->SetSelection(limitSelection_);
-        SetControlText(message_, text::kLimitBad);
+        SetLine(message_, text::kLimitBad);
         typedLimit_->SetFocus();
         return;
     }
     limit_ = typed;
     limitSelection_ = static_cast<int>(LimitChoices().size()) - 1;
     limitChoice_->SetSelection(limitSelection_);
-    message_->SetLabel(wxString());
+    SetLine(message_, {});
     Refill();
 }
 
 void GearChartWindow::Refill() {
     if (reading_) set_ = BuildGearSet(*reading_, limit_);
     if (comparisonReading_) comparison_ = BuildGearSet(*comparisonReading_, limit_);
-    SetControlText(summary_, reading_ ? LimitSummary(set_, limit_) : std::string());
-    SetControlText(leftOut_, reading_ ? LeftOutText(set_) : std::string());
+    SetLine(summary_, reading_ ? LimitSummary(set_, limit_) : std::string());
+    SetLine(leftOut_, reading_ ? LeftOutText(set_) : std::string());
     FillTable();
     pin_->Enable(reading_.has_value());
     unpin_->Enable(comparisonReading_.has_value());
@@ -248,11 +260,11 @@ void GearChartWindow::ApplyBand() {
     const BandReading typed = ReadCadenceBand(FromWidgetText(bandLow_->GetValue()),
                                               FromWidgetText(bandHigh_->GetValue()));
     if (typed.refusal) {
-        SetControlText(message_, typed.refusal);  // the band shown stays
+        SetLine(message_, typed.refusal);  // the band shown stays
         return;
     }
     band_ = typed.band;
-    message_->SetLabel(wxString());
+    SetLine(message_, {});
     Refill();
 }
 

@@ -1,6 +1,7 @@
-// A window that stays usable while the program's main window runs modal.
+// Windows beside the main window, which runs modal as the program's message loop.
 #pragma once
 
-class wxTopLevelWindow;
+class wxDialog;
 
-void WorkBesideModalWindow(wxTopLevelWindow& window);
+// Lets the program's other windows take input while `window` runs modal.
+void ShareInputWithModalWindow(wxDialog& window);

@@ -1,12 +1,10 @@
-// GTK lets a modal window take every input of its window group: a group of the window's
-// own keeps it out of that grab.
+// A modal GTK window takes every input of the program; giving up that grab leaves the
+// modal run itself (and so the main window's part as the message loop) as it is.
 #include "platform/modeless_window.h"
 
 #include <gtk/gtk.h>
-#include <wx/toplevel.h>
+#include <wx/dialog.h>
 
-void WorkBesideModalWindow(wxTopLevelWindow& window) {
-    GtkWindowGroup* group = gtk_window_group_new();
-    gtk_window_group_add_window(group, GTK_WINDOW(window.GetHandle()));
-    g_object_unref(group);  // the window holds it
+void ShareInputWithModalWindow(wxDialog& window) {
+    if (window.IsModal()) gtk_window_set_modal(GTK_WINDOW(window.GetHandle()), FALSE);
 }

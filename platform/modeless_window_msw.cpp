@@ -1,5 +1,5 @@
-// Windows disables only the windows that exist when a modal loop starts; one made later
-// stays usable.
+// Windows disables only the windows that exist when a modal run starts; one made later
+// takes input as it is.
 #include "platform/modeless_window.h"
 
-void WorkBesideModalWindow(wxTopLevelWindow&) {}
+void ShareInputWithModalWindow(wxDialog&) {}

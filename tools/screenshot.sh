@@ -1,7 +1,8 @@
 #!/bin/sh
 # Makes the pictures of the main window as it opens, on a virtual display: light theme
 # (doc/main-window.png), dark theme (doc/main-window-dark.png) and at scale 2
-# (doc/main-window-scale2.png).
+# (doc/main-window-scale2.png); and the gear chart in the light and dark themes
+# (doc/gear-chart.png, doc/gear-chart-dark.png).
 # Run as: xvfb-run -a -s "-screen 0 1800x1000x24" tools/screenshot.sh
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,3 +28,29 @@ shot() {
 shot main-window.png
 shot main-window-dark.png GTK_THEME=Adwaita:dark
 shot main-window-scale2.png GDK_SCALE=2
+
+# The gear chart beside it: a 12-speed cassette, calculated at 90 rpm, the junior limit.
+printf 'Front Crankset\r\n34-50\r\nfEnd\r\nCassette\r\n11-12-13-14-15-16-17-19-21-24-27-30\r\ncEnd\r\nTire surroundings\r\n700x25C-2105\r\ntEnd\r\n' >Velmor.ini
+chart() {
+  picture=$1
+  shift
+  env "$@" "$top/build/Velmor" &
+  pid=$!
+  main=$("$top/tools/wait-for-window.sh" 'Velmor Ver1.3')
+  sleep 1
+  xdotool windowfocus --sync "$main" type 90
+  xdotool key Return
+  sleep 1
+  xdotool key ctrl+g
+  id=$("$top/tools/wait-for-window.sh" 'Velmor ギアチャート')
+  sleep 1
+  xdotool windowfocus --sync "$id" key Down
+  sleep 1
+  import -window "$id" "$top/doc/$picture"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=""
+}
+
+chart gear-chart.png
+chart gear-chart-dark.png GTK_THEME=Adwaita:dark

@@ -2,7 +2,8 @@
 
 Starts the program, finds the window's boxes, buttons and cells by their accessible names,
 fills in the worked example through the editable-text interface, presses Calculate through
-its "click" action and reads cells, descriptions and the status line back. Last it opens
+its "click" action and reads cells, descriptions and the status line back, then the first
+row of the gear chart's table. Last it opens
 the editor with the pointer, as a person would: a modal window opened through the "click"
 action would keep the program inside that call, deaf to the bus, until the window closed.
 """
@@ -89,6 +90,31 @@ def check_editor(program, change_values):
         check((role, name) in present, f"editor: no {role} named {name!r}")
 
 
+def check_chart(program):
+    """Opens the gear chart with Ctrl+G and reads the first row of its table by its cells."""
+    subprocess.run(["xdotool", "search", "--name", TITLE, "windowfocus", "--sync", "key", "ctrl+g"],
+                   check=True)
+    chart = wait_for(lambda: window_of(program, "Velmor ギアチャート"), 10)
+    check(chart is not None, "the gear chart is not seen")
+    table = chart and next((n for n in tree(chart) if n.getRole() == pyatspi.ROLE_TABLE), None)
+    check(table is not None, "the gear chart has no table")
+    if table:
+        cells = table.queryTable()
+        headers = [cells.getColumnHeader(c).name for c in range(cells.nColumns)]
+        check(headers == ["ギア", "ギア比", "展開 m", "ギアインチ", "速度 km/h", "段差 %", "近いギア", "制限"],
+              f"the chart's columns are {headers!r}")
+        row = [cells.getAccessibleAt(0, c).name for c in range(cells.nColumns)]
+        expected = ["28×24", "1.17", "2.445", "30.6", "13.20", "", "", ""]
+        check(row == expected, f"the chart's first row reads {row!r}")
+    # Esc closes it, so that it covers nothing the steps after it click.
+    listing = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
+    window = next(line.split()[0] for line in listing.splitlines() if '"Velmor ギアチャート"' in line)
+    subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "Escape"], check=True)
+    unmapped = lambda: "IsUnMapped" in subprocess.run(["xwininfo", "-id", window], capture_output=True,
+                                                      text=True).stdout
+    check(wait_for(unmapped, 10), "Esc leaves the gear chart open")
+
+
 def main():
     program = subprocess.Popen([sys.argv[1]])
     try:
@@ -145,6 +171,7 @@ def main():
             cell = named[cell_name(r, c)]
             cell.clear_cache()
             check(cell.description == expected, f"cell {r}/{c} is described {cell.description!r}")
+        check_chart(program)
         check_editor(program, named["数値変更"])
         check(program.poll() is None, f"the program ended with {program.returncode}")
     finally:

@@ -62,6 +62,28 @@ TEST_F(GearChartTest, CtrlGOpensItEachPressRedrawsItAndEscClosesIt) {
     EXPECT_FALSE(chart->IsShown());
 }
 
+TEST_F(GearChartTest, BothWindowsTakeClicksWhileTheMainWindowRunsModal) {
+    FillWorkedExample();
+    dialog_->Hide();
+    bool refused = false;
+    std::size_t rows = 0;
+    wxTheApp->CallAfter([&] {
+        FocusOn(Control(IDC_CADENCE));
+        PressKey('G', wxMOD_CONTROL);
+        if (GearChartWindow* chart = FindShownWindow<GearChartWindow>()) {
+            Pump(200);
+            ClickOn(chart->FindWindow(IDC_CHART_APPLY_LIMIT));
+            refused = TextOf(chart, IDC_CHART_MESSAGE) == text::kLimitBad;
+            Press(IDC_CALCULATE);
+            rows = Rows(*chart).size();
+        }
+        dialog_->Close();
+    });
+    dialog_->ShowModal();
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(rows, 24u);
+}
+
 TEST_F(GearChartTest, ItClosesWithTheMainWindow) {
     dialog_->OnSysCommand(IDM_GEAR_CHART);
     GearChartWindow* chart = FindShownWindow<GearChartWindow>();

@@ -272,10 +272,12 @@ void GearChartWindow::Save() {
     wxFileDialog dialog(this, ToWidgetText(text::kChartSaveTitle), wxString(), wxString(),
                         FileDialogWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return;
-    wxString path = dialog.GetPath();
+    // Folder and name: GTK's chooser tells its path only while it is shown.
+    const wxString chosen = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+    wxString path = chosen;
     const ChartFileType type = ChartFileTypeFor(path, dialog.GetFilterIndex());
     // The dialog asked about the name without the extension added.
-    if (path != dialog.GetPath() && wxFileName::Exists(path, wxFILE_EXISTS_ANY | wxFILE_EXISTS_NO_FOLLOW) &&
+    if (path != chosen && wxFileName::Exists(path, wxFILE_EXISTS_ANY | wxFILE_EXISTS_NO_FOLLOW) &&
         ShowMessageBox(text::kChartReplaceQuestion, msgbox::kYesNo | msgbox::kIconQuestion) != msgbox::kIdYes)
         return;
     const ChartContent content{[this](wxDC& dc, const wxSize& size) { PaintChart(dc, size); },

@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
         reading.sprocketTexts = {"9", "10", "11", "12", "13", "14", "16", "18", "20", "23"};
         reading.cassetteEntry = "9-10-11-12-13-14-16-18-20-23-27-31-36";
         const GearSet set = BuildGearSet(reading, NamedLimit(LimitChoices()[1]));
-        const ChartScene scene{&set, NamedLimit(LimitChoices()[1])};
+        const ChartScene scene{&set, NamedLimit(LimitChoices()[1]), nullptr, std::nullopt};
         const wxSize size(1600, 1000);
         wxBitmap bitmap(size);
         wxMemoryDC dc(bitmap);

@@ -23,6 +23,29 @@ struct Palette {
     wxColour ground, text, grid, mark, warning;
 };
 
+// A colour halfway to the background.
+wxColour Muted(const wxColour& colour, const wxColour& ground) {
+    const auto half = [](unsigned char a, unsigned char b) { return static_cast<unsigned char>((a + b) / 2); };
+    return {half(colour.Red(), ground.Red()), half(colour.Green(), ground.Green()),
+            half(colour.Blue(), ground.Blue())};
+}
+
+// The comparison's rows: every colour but the background's muted.
+Palette MutedPalette(const Palette& p) {
+    return {p.ground, Muted(p.text, p.ground), p.grid, Muted(p.mark, p.ground), Muted(p.warning, p.ground)};
+}
+
+// Each gear's band stands in a lane of its own under its row: the gear's position on the
+// speed scale at the low and the high cadence, as developments at the scale's cadence.
+struct BandScale {
+    double low = 0, high = 0;  // the band's ends over the scale's cadence
+};
+
+std::optional<BandScale> ScaleOf(const std::optional<CadenceBand>& band, double cadence) {
+    if (!band || !(cadence > 0)) return std::nullopt;
+    return BandScale{band->low / cadence, band->high / cadence};
+}
+
 Palette ThemePalette() {
     const bool dark = wxSystemSettings::GetAppearance().IsDark();
     return {wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW),
@@ -38,6 +61,8 @@ struct Frame {
         return left + static_cast<int>(std::lround(axis.Position(development) * (right - left)));
     }
 };
+
+int MarkRadius(const Frame& f) { return std::max(3, f.line / 3); }
 
 void CentredText(wxDC& dc, const wxString& text, int x, int y) {
     dc.DrawText(text, x - dc.GetTextExtent(text).x / 2, y);
@@ -87,11 +112,22 @@ void DrawLimit(wxDC& dc, const Frame& f, const ChartAxis& axis, const Developmen
     dc.DrawText(name, x + width + f.pad < f.right ? x + f.pad / 2 : x - width - f.pad / 2, f.top + 2);
 }
 
+void DrawBands(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set,
+               const ChartRow& row, int y, int room, const BandScale& band, const Palette& p) {
+    const int gap = std::clamp(room / static_cast<int>(std::max<std::size_t>(row.gears.size(), 1)), 1,
+                               std::max(1, f.line / 4));
+    dc.SetPen(wxPen(p.mark, std::max(1, gap - 1)));
+    for (std::size_t i = 0; i < row.gears.size(); ++i) {
+        const double development = set.gears[row.gears[i]].development;
+        const int laneY = y + gap * static_cast<int>(i);
+        dc.DrawLine(f.X(axis, development * band.low), laneY, f.X(axis, development * band.high) + 1, laneY);
+    }
+}
+
 void DrawRow(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set, const ChartRow& row,
-             int y, const Palette& p) {
-    const int radius = std::max(3, f.line / 3);
+             const wxString& label, int y, const Palette& p) {
+    const int radius = MarkRadius(f);
     dc.SetTextForeground(p.text);
-    const wxString label = ToWidgetText(row.label);
     dc.DrawText(label, f.left - f.pad - dc.GetTextExtent(label).x, y - f.line / 2);
     dc.SetPen(wxPen(p.grid));
     dc.DrawLine(f.left, y, f.right, y);
@@ -150,16 +186,36 @@ void DrawGearChart(wxDC& dc, const wxSize& size, const ChartScene& scene) {
     const GearSet& set = *scene.current;
     if (set.gears.empty()) return DrawWords(dc, size, text::kChartNoGear);
 
+    // The rows drawn, top to bottom: the current ones, then the comparison's.
+    struct DrawnRow {
+        const GearSet* set;
+        const ChartRow* row;
+        wxString label;
+    };
+    std::vector<DrawnRow> rows;
+    for (const ChartRow& row : set.rows) rows.push_back({&set, &row, ToWidgetText(row.label)});
+    if (scene.comparison)
+        for (const ChartRow& row : scene.comparison->rows)
+            rows.push_back({scene.comparison, &row, ToWidgetText(text::kSetComparison + (" " + row.label))});
+
+    const std::optional<BandScale> band = ScaleOf(scene.band, set.cadence);
     ChartAxis axis;
-    for (const ChartGear& gear : set.gears) axis.Include(gear.development);
+    for (const DrawnRow& drawn : rows)
+        for (std::size_t g : drawn.row->gears) {
+            const double development = drawn.set->gears[g].development;
+            axis.Include(development);
+            if (band) {
+                axis.Include(development * band->low);
+                axis.Include(development * band->high);
+            }
+        }
     if (scene.limit) axis.Include(static_cast<double>(scene.limit->millimetres) / kMmPerM);
 
     Frame f{};
     f.line = dc.GetCharHeight();
     f.pad = f.line / 2;
     int labelWidth = 0;
-    for (const ChartRow& row : set.rows)
-        labelWidth = std::max(labelWidth, dc.GetTextExtent(ToWidgetText(row.label)).x);
+    for (const DrawnRow& drawn : rows) labelWidth = std::max(labelWidth, dc.GetTextExtent(drawn.label).x);
     f.left = 2 * f.pad + labelWidth;
     f.right = size.x - 3 * f.line;
     f.top = set.cadence > 0 ? 2 * f.pad + 3 * f.line : f.pad + f.line;
@@ -167,9 +223,20 @@ void DrawGearChart(wxDC& dc, const wxSize& size, const ChartScene& scene) {
     if (f.right <= f.left || f.bottom <= f.top) return;
 
     DrawScales(dc, f, axis, set.cadence, p);
-    const int band = (f.bottom - f.top) / static_cast<int>(set.rows.size());
-    for (std::size_t r = 0; r < set.rows.size(); ++r)
-        DrawRow(dc, f, axis, set, set.rows[r], f.top + band * static_cast<int>(r) + band / 2 + f.line / 2, p);
+    const int rowHeight = (f.bottom - f.top) / static_cast<int>(rows.size());
+    const Palette muted = MutedPalette(p);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const DrawnRow& drawn = rows[r];
+        const Palette& palette = drawn.set == &set ? p : muted;
+        const int y = f.top + rowHeight * static_cast<int>(r) + rowHeight / 2 + f.line / 2;
+        // Under the step labels, down to the next row's sprocket labels.
+        const int radius = MarkRadius(f);
+        const int bandTop = y + radius + f.line;
+        if (band)
+            DrawBands(dc, f, axis, *drawn.set, *drawn.row, bandTop,
+                      y + rowHeight - 2 * radius - f.line - bandTop, *band, palette);
+        DrawRow(dc, f, axis, *drawn.set, *drawn.row, drawn.label, y, palette);
+    }
     if (scene.limit) DrawLimit(dc, f, axis, *scene.limit, p);
     if (std::any_of(set.gears.begin(), set.gears.end(), [](const ChartGear& g) { return g.near.has_value(); })) {
         dc.SetTextForeground(p.text);

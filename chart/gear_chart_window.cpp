@@ -4,16 +4,22 @@
 
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/clipbrd.h>
 #include <wx/dataview.h>
 #include <wx/dcbuffer.h>
 #include <wx/display.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "chart/chart_file.h"
+#include "chart/chart_table.h"
 #include "chart/gear_chart_drawing.h"
 #include "platform/accessibility.h"
+#include "platform/message_box.h"
 #include "platform/widget_text.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
@@ -25,10 +31,8 @@ constexpr int kGap = 8;                   // between the windows and around cont
 constexpr int kDrawingShare = 3;          // of the height below the lines of text
 constexpr int kTableShare = 2;
 
-constexpr const char* kColumnTitles[kChartColumns] = {
-    text::kColumnGear,  text::kColumnRatio, text::kColumnDevelopment, text::kColumnInches,
-    text::kColumnSpeed, text::kColumnStep,  text::kColumnNearGear,    text::kColumnLimit,
-};
+// Room of a cadence box: "120.5" and a little.
+constexpr char kBandBoxSample[] = "0000.0";
 
 wxStaticText* TextLine(wxWindow* parent, int id) {
     auto* line = new wxStaticText(parent, id, wxString(), wxDefaultPosition, wxDefaultSize,
@@ -44,6 +48,22 @@ void SetLine(wxStaticText* line, std::string_view text) {
         line->Show(!text.empty());
         line->GetParent()->Layout();
     }
+}
+
+wxTextCtrl* CadenceBox(wxWindow* parent, int id, const char* name) {
+    auto* box = new wxTextCtrl(parent, id, wxString(), wxDefaultPosition, wxDefaultSize, wxTE_PROCESS_ENTER);
+    box->SetInitialSize(box->GetSizeFromTextSize(box->GetTextExtent(kBandBoxSample)));
+    SetAccessibleName(*box, name);
+    return box;
+}
+
+wxString FileDialogWildcard() {
+    wxString wildcard;
+    for (const ChartFileFormat& format : kChartFileFormats) {
+        if (!wildcard.empty()) wildcard += '|';
+        wildcard += ToWidgetText(format.description) + "|*." + format.extension;
+    }
+    return wildcard;
 }
 
 }  // namespace
@@ -66,13 +86,18 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     message_ = TextLine(panel, IDC_CHART_MESSAGE);
     summary_ = TextLine(panel, IDC_CHART_SUMMARY);
     leftOut_ = TextLine(panel, IDC_CHART_LEFT_OUT);
+    pin_ = new wxButton(panel, IDC_CHART_PIN, ToWidgetText(text::kChartPin));
+    unpin_ = new wxButton(panel, IDC_CHART_UNPIN, ToWidgetText(text::kChartUnpin));
+    bandLow_ = CadenceBox(panel, IDC_CHART_BAND_LOW, text::kBandLowName);
+    bandHigh_ = CadenceBox(panel, IDC_CHART_BAND_HIGH, text::kBandHighName);
+    auto* applyBand = new wxButton(panel, IDC_CHART_APPLY_BAND, ToWidgetText(text::kBandApply));
+    auto* save = new wxButton(panel, IDC_CHART_SAVE, ToWidgetText(text::kChartSave));
 
     drawing_ = new wxWindow(panel, IDC_CHART_DRAWING);
     drawing_->SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetAccessibleName(*drawing_, text::kChartDrawingName);
     table_ = new wxDataViewListCtrl(panel, IDC_CHART_TABLE, wxDefaultPosition, wxDefaultSize,
-                                    wxDV_ROW_LINES | wxDV_SINGLE);
-    for (const char* title : kColumnTitles) table_->AppendTextColumn(ToWidgetText(title));
+                                    wxDV_ROW_LINES | wxDV_MULTIPLE);
     SetAccessibleName(*table_, text::kChartTableName);
 
     auto* limitRow = new wxBoxSizer(wxHORIZONTAL);
@@ -82,8 +107,23 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     limitRow->Add(new wxStaticText(panel, wxID_ANY, ToWidgetText(text::kLimitMetres)),
                   wxSizerFlags().CentreVertical().Border(wxLEFT | wxRIGHT, gap / 2));
     limitRow->Add(apply, wxSizerFlags().CentreVertical());
+    auto* shareRow = new wxBoxSizer(wxHORIZONTAL);
+    shareRow->Add(pin_, wxSizerFlags().CentreVertical().Border(wxRIGHT, gap));
+    shareRow->Add(unpin_, wxSizerFlags().CentreVertical().Border(wxRIGHT, 2 * gap));
+    shareRow->Add(new wxStaticText(panel, wxID_ANY, ToWidgetText(text::kBandLabel)),
+                  wxSizerFlags().CentreVertical().Border(wxRIGHT, gap));
+    shareRow->Add(bandLow_, wxSizerFlags().CentreVertical());
+    shareRow->Add(new wxStaticText(panel, wxID_ANY, ToWidgetText(text::kBandTo)),
+                  wxSizerFlags().CentreVertical().Border(wxLEFT | wxRIGHT, gap / 2));
+    shareRow->Add(bandHigh_, wxSizerFlags().CentreVertical());
+    shareRow->Add(new wxStaticText(panel, wxID_ANY, ToWidgetText(text::kBandUnit)),
+                  wxSizerFlags().CentreVertical().Border(wxLEFT | wxRIGHT, gap / 2));
+    shareRow->Add(applyBand, wxSizerFlags().CentreVertical());
+    shareRow->AddStretchSpacer();
+    shareRow->Add(save, wxSizerFlags().CentreVertical());
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(limitRow, wxSizerFlags().Border(wxALL, gap));
+    column->Add(shareRow, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
     for (wxStaticText* line : {message_, summary_, leftOut_})
         column->Add(line, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, gap));
     column->Add(drawing_, wxSizerFlags(kDrawingShare).Expand().Border(wxALL, gap));
@@ -94,10 +134,15 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     limitChoice_->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnLimitChosen(); });
     typedLimit_->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { ApplyTypedLimit(); });
     apply->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ApplyTypedLimit(); });
+    pin_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Pin(); });
+    unpin_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Unpin(); });
+    for (wxTextCtrl* box : {bandLow_, bandHigh_})
+        box->Bind(wxEVT_TEXT_ENTER, [this](wxCommandEvent&) { ApplyBand(); });
+    applyBand->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ApplyBand(); });
+    save->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Save(); });
     drawing_->Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
         wxAutoBufferedPaintDC dc(drawing_);
-        dc.SetFont(drawing_->GetFont());
-        DrawGearChart(dc, drawing_->GetClientSize(), {reading_ ? &set_ : nullptr, limit_});
+        PaintChart(dc, drawing_->GetClientSize());
     });
     drawing_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         drawing_->Refresh();
@@ -106,6 +151,8 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
         if (event.GetKeyCode() == WXK_ESCAPE)
             Close();
+        else if (event.GetKeyCode() == 'C' && event.GetModifiers() == wxMOD_CONTROL && TableHasFocus())
+            CopyRows();
         else
             event.Skip();
     });
@@ -167,14 +214,90 @@ void GearChartWindow::ApplyTypedLimit() {
 
 void GearChartWindow::Refill() {
     if (reading_) set_ = BuildGearSet(*reading_, limit_);
+    if (comparisonReading_) comparison_ = BuildGearSet(*comparisonReading_, limit_);
     SetLine(summary_, reading_ ? LimitSummary(set_, limit_) : std::string());
     SetLine(leftOut_, reading_ ? LeftOutText(set_) : std::string());
-    table_->DeleteAllItems();
-    if (reading_)
-        for (const ChartGear& gear : set_.gears) {
-            wxVector<wxVariant> row;
-            for (const std::string& cell : gear.cells) row.push_back(ToWidgetText(cell));
-            table_->AppendItem(row);
-        }
+    FillTable();
+    pin_->Enable(reading_.has_value());
+    unpin_->Enable(comparisonReading_.has_value());
     drawing_->Refresh();
+}
+
+void GearChartWindow::FillTable() {
+    std::optional<TableSet> comparison;
+    if (comparisonReading_) comparison = TableSet{&comparison_, comparisonReading_->inputs.circumference};
+    TextTable table = BuildChartTable({reading_ ? &set_ : nullptr, reading_ ? reading_->inputs.circumference : 0},
+                                      comparison, band_);
+    table_->DeleteAllItems();
+    if (table.header != shown_.header) {
+        table_->ClearColumns();
+        for (const std::string& title : table.header) table_->AppendTextColumn(ToWidgetText(title));
+    }
+    shown_ = std::move(table);
+    for (const std::vector<std::string>& cells : shown_.rows) {
+        wxVector<wxVariant> row;
+        for (const std::string& cell : cells) row.push_back(ToWidgetText(cell));
+        table_->AppendItem(row);
+    }
+}
+
+void GearChartWindow::PaintChart(wxDC& dc, const wxSize& size) const {
+    dc.SetFont(drawing_->GetFont());
+    DrawGearChart(dc, size, {reading_ ? &set_ : nullptr, limit_, comparisonReading_ ? &comparison_ : nullptr, band_});
+}
+
+void GearChartWindow::Pin() {
+    comparisonReading_ = reading_;
+    Refill();
+}
+
+void GearChartWindow::Unpin() {
+    comparisonReading_.reset();
+    Refill();
+}
+
+void GearChartWindow::ApplyBand() {
+    const BandReading typed = ReadCadenceBand(FromWidgetText(bandLow_->GetValue()),
+                                              FromWidgetText(bandHigh_->GetValue()));
+    if (typed.refusal) {
+        SetLine(message_, typed.refusal);  // the band shown stays
+        return;
+    }
+    band_ = typed.band;
+    SetLine(message_, {});
+    Refill();
+}
+
+void GearChartWindow::Save() {
+    wxFileDialog dialog(this, ToWidgetText(text::kChartSaveTitle), wxString(), wxString(),
+                        FileDialogWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK) return;
+    // Folder and name: GTK's chooser tells its path only while it is shown.
+    const wxString chosen = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+    wxString path = chosen;
+    const ChartFileType type = ChartFileTypeFor(path, dialog.GetFilterIndex());
+    // The dialog asked about the name without the extension added.
+    if (path != chosen && wxFileName::Exists(path, wxFILE_EXISTS_ANY | wxFILE_EXISTS_NO_FOLLOW) &&
+        ShowMessageBox(text::kChartReplaceQuestion, msgbox::kYesNo | msgbox::kIconQuestion) != msgbox::kIdYes)
+        return;
+    const ChartContent content{[this](wxDC& dc, const wxSize& size) { PaintChart(dc, size); },
+                               drawing_->GetClientSize(), shown_};
+    if (const char* failure = SaveChartFile(path, type, content)) ShowMessageBox(failure, msgbox::kOk);
+}
+
+bool GearChartWindow::TableHasFocus() const {
+    for (const wxWindow* window = wxWindow::FindFocus(); window; window = window->GetParent())
+        if (window == table_) return true;
+    return false;
+}
+
+void GearChartWindow::CopyRows() {
+    wxDataViewItemArray items;
+    table_->GetSelections(items);
+    std::vector<std::size_t> rows;
+    for (const wxDataViewItem& item : items)
+        if (const int row = table_->ItemToRow(item); row >= 0) rows.push_back(static_cast<std::size_t>(row));
+    if (!wxTheClipboard->Open()) return;
+    wxTheClipboard->SetData(new wxTextDataObject(ToWidgetText(TableAsTsv(shown_, rows))));
+    wxTheClipboard->Close();
 }

@@ -1,15 +1,20 @@
 // The gear chart window: the drawing, the limit choice with its summary, and the table
-// twin that screen readers read. Modeless beside the main window; closing only hides it,
-// so that the limit chosen lasts while the program runs.
+// twin that screen readers read; a pinned comparison, a cadence band, saving and copying.
+// Modeless beside the main window; closing only hides it, so that the limit chosen, the
+// comparison and the band last while the program runs.
 #pragma once
 
 #include <optional>
 
 #include <wx/frame.h>
 
+#include "chart/cadence_band.h"
 #include "chart/chart_model.h"
+#include "chart/table_text.h"
 
+class wxButton;
 class wxChoice;
+class wxDC;
 class wxDataViewListCtrl;
 class wxStaticText;
 class wxTextCtrl;
@@ -27,17 +32,33 @@ private:
     void OnLimitChosen();
     void ApplyTypedLimit();
     void Refill();
+    void FillTable();
+    void Pin();
+    void Unpin();
+    void ApplyBand();
+    void Save();
+    void CopyRows();
+    bool TableHasFocus() const;
+    void PaintChart(wxDC& dc, const wxSize& size) const;
 
     std::optional<ChartReading> reading_;
     std::optional<DevelopmentLimit> limit_;
     int limitSelection_ = 0;
     GearSet set_;
+    std::optional<ChartReading> comparisonReading_;
+    GearSet comparison_;
+    std::optional<CadenceBand> band_;
+    TextTable shown_;  // what the table lists
 
     wxChoice* limitChoice_;
     wxTextCtrl* typedLimit_;
     wxStaticText* message_;
     wxStaticText* summary_;
     wxStaticText* leftOut_;
+    wxButton* pin_;
+    wxButton* unpin_;
+    wxTextCtrl* bandLow_;
+    wxTextCtrl* bandHigh_;
     wxWindow* drawing_;
     wxDataViewListCtrl* table_;
 };

@@ -91,5 +91,9 @@ TextReadResult ReadTextFile(const char* name, std::size_t maxBytes, std::string&
 }
 
 bool ReplaceTextFile(const char* name, std::string_view text) {
-    return text_file_os::Replace(name, WithCrLf(text));
+    return ReplaceFileBytes(name, WithCrLf(text));
+}
+
+bool ReplaceFileBytes(const char* name, std::string_view bytes) {
+    return text_file_os::Replace(name, bytes);
 }

@@ -69,3 +69,8 @@ struct FileVersion {
     bool operator==(const FileVersion&) const = default;
 };
 FileVersion VersionOf(const char* name);
+
+// ReplaceTextFile for bytes that are no text of the program's (pictures, UTF-8 files for
+// other programs): written as they are, line ends included. `name` is in the file
+// system's own encoding.
+bool ReplaceFileBytes(const char* name, std::string_view bytes);

@@ -71,5 +71,34 @@ const char kColumnSpeed[] = "速度 km/h";
 const char kColumnStep[] = "段差 %";
 const char kColumnNearGear[] = "近いギア";
 const char kColumnLimit[] = "制限";
+const char kChartPin[] = "比較に固定";
+const char kChartUnpin[] = "比較を解除";
+const char kColumnSet[] = "組";
+const char kSetCurrent[] = "現在";
+const char kSetComparison[] = "比較";
+const char kBandLabel[] = "回転数の帯";
+const char kBandLowName[] = "低い方の回転数 rpm";
+const char kBandHighName[] = "高い方の回転数 rpm";
+const char kBandTo[] = "～";
+const char kBandUnit[] = "rpm";
+const char kBandApply[] = "帯を表示";
+const char kColumnBandLow[] = "最低速度 km/h";
+const char kColumnBandHigh[] = "最高速度 km/h";
+const char kChartSave[] = "保存...";
+const char kBandNeedsBoth[] = "回転数の帯には低い方と高い方の両方を入れてください。";
+const char kBandNotNumber[] = "回転数は半角の数字で入れてください。";
+const char kBandNotAboveZero[] = "回転数には 0 より大きい数を入れてください。";
+const char kBandLowAboveHigh[] = "低い方の回転数を高い方の回転数以下にしてください。";
+const char kChartSaveTitle[] = "ギアチャートの保存";
+const char kChartReplaceQuestion[] = "同じ名前のファイルがあります。置き換えますか？";
+const char kChartFilePng[] = "チャート PNG 画像 (*.png)";
+const char kChartFileSvg[] = "チャート SVG 画像 (*.svg)";
+const char kChartFileCsv[] = "表 CSV (*.csv)";
+const char kChartFileNameUnusable[] = "ファイル名に使えない文字があるので保存できません。";
+const char kChartSaveNotAFile[] =
+    "保存先がフォルダー、パイプ、装置などでファイルではないので保存できません。";
+const char kChartSaveFailed[] =
+    "ファイルに書き込めないので保存できません。書き込みできる場所か空きのある場所を選んでください。元のファイルはそのままです。";
+const char kChartRenderFailed[] = "チャートを画像にできないので保存できません。";
 
 }  // namespace text

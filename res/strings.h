@@ -83,4 +83,33 @@ extern const char kColumnStep[];
 extern const char kColumnNearGear[];
 extern const char kColumnLimit[];
 
+// Gear chart: comparison, cadence band, saving.
+extern const char kChartPin[];
+extern const char kChartUnpin[];
+extern const char kColumnSet[];
+extern const char kSetCurrent[];
+extern const char kSetComparison[];
+extern const char kBandLabel[];
+extern const char kBandLowName[];
+extern const char kBandHighName[];
+extern const char kBandTo[];
+extern const char kBandUnit[];
+extern const char kBandApply[];
+extern const char kColumnBandLow[];
+extern const char kColumnBandHigh[];
+extern const char kChartSave[];
+extern const char kBandNeedsBoth[];
+extern const char kBandNotNumber[];
+extern const char kBandNotAboveZero[];
+extern const char kBandLowAboveHigh[];
+extern const char kChartSaveTitle[];
+extern const char kChartReplaceQuestion[];
+extern const char kChartFilePng[];
+extern const char kChartFileSvg[];
+extern const char kChartFileCsv[];
+extern const char kChartFileNameUnusable[];
+extern const char kChartSaveNotAFile[];
+extern const char kChartSaveFailed[];
+extern const char kChartRenderFailed[];
+
 }  // namespace text

@@ -47,6 +47,17 @@ chart() {
   id=$("$top/tools/wait-for-window.sh" 'Velmor ギアチャート')
   sleep 1
   xdotool windowfocus --sync "$id" key Down
+  # Pinned as the comparison, then the current gears at 80 rpm, with a band of 80 to 100 rpm.
+  xdotool key Tab Tab Tab space
+  sleep 1
+  xdotool windowfocus --sync "$main" key ctrl+a type 80
+  xdotool key Return
+  sleep 1
+  xdotool windowfocus --sync "$id" key Tab Tab
+  xdotool type 80
+  xdotool key Tab
+  xdotool type 100
+  xdotool key Return
   sleep 1
   import -window "$id" "$top/doc/$picture"
   kill "$pid"

@@ -1,0 +1,112 @@
+#include "chart/chart_file.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/dcsvg.h>
+#include <wx/file.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
+#include <wx/image.h>
+
+#include "chart/png_image.h"
+#include "platform/file_name.h"
+#include "platform/text_file.h"
+#include "res/strings.h"
+
+namespace {
+
+// SVG only where wx was built with wxSVGFileDC; the Windows build's wxWidgets is not yet.
+const ChartFileFormat kFormats[] = {
+    {ChartFileType::Png, "png", text::kChartFilePng},
+#if wxUSE_SVG
+    {ChartFileType::Svg, "svg", text::kChartFileSvg},
+#endif
+    {ChartFileType::Csv, "csv", text::kChartFileCsv},
+};
+
+}  // namespace
+
+const std::span<const ChartFileFormat> kChartFileFormats = kFormats;
+
+namespace {
+
+std::optional<std::string> PngBytes(const ChartContent& content) {
+    wxBitmap bitmap(content.size, 24);
+    if (!bitmap.IsOk()) return std::nullopt;
+    {
+        wxMemoryDC dc(bitmap);
+        content.paint(dc, content.size);
+    }
+    const wxImage image = bitmap.ConvertToImage();
+    if (!image.IsOk()) return std::nullopt;
+    const int width = image.GetWidth(), height = image.GetHeight();
+    const auto bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3;
+    return EncodePng(width, height, {reinterpret_cast<const char*>(image.GetData()), bytes});
+}
+
+#if wxUSE_SVG
+// wxSVGFileDC writes only to a file of its own: a private one beside the destination,
+// removed once read back.
+std::optional<std::string> SvgBytes(const wxString& path, const ChartContent& content) {
+    const wxString scratch =
+        wxFileName::CreateTempFileName(wxFileName(path).GetPathWithSep() + ".velmor-");
+    if (scratch.empty()) return std::nullopt;
+    {
+        wxSVGFileDC dc(scratch, content.size.x, content.size.y);
+        content.paint(dc, content.size);
+    }
+    std::optional<std::string> bytes;
+    if (wxFile file(scratch); file.IsOpened()) {
+        std::string read(static_cast<std::size_t>(std::max<wxFileOffset>(file.Length(), 0)), '\0');
+        if (file.Read(read.data(), read.size()) == static_cast<ssize_t>(read.size()) && !read.empty())
+            bytes = std::move(read);
+    }
+    wxRemoveFile(scratch);
+    return bytes;
+}
+#endif
+
+// Something other than a file stands at the path: a folder, a pipe, a device, a link that
+// leads nowhere.
+bool HoldsNoFile(const wxString& path) {
+    return wxFileName::Exists(path, wxFILE_EXISTS_ANY | wxFILE_EXISTS_NO_FOLLOW) &&
+           !wxFileName::FileExists(path);
+}
+
+}  // namespace
+
+ChartFileType ChartFileTypeFor(wxString& path, int chosenFormat) {
+    const wxString extension = wxFileName(path).GetExt().Lower();
+    for (const ChartFileFormat& format : kChartFileFormats)
+        if (extension == format.extension) return format.type;
+    const ChartFileFormat& chosen =
+        kChartFileFormats[std::clamp(chosenFormat, 0, static_cast<int>(std::size(kChartFileFormats)) - 1)];
+    path += wxString(".") + chosen.extension;
+    return chosen.type;
+}
+
+const char* SaveChartFile(const wxString& path, ChartFileType type, const ChartContent& content) {
+    const std::string name = FileSystemName(path);
+    if (name.empty()) return text::kChartFileNameUnusable;
+    if (HoldsNoFile(path)) return text::kChartSaveNotAFile;
+    std::optional<std::string> bytes;
+    switch (type) {
+    case ChartFileType::Png:
+        bytes = PngBytes(content);
+        break;
+    case ChartFileType::Svg:
+#if wxUSE_SVG
+        bytes = SvgBytes(path, content);
+#endif
+        break;
+    case ChartFileType::Csv:
+        bytes = TableAsCsv(content.table);
+        break;
+    }
+    if (!bytes) return text::kChartRenderFailed;
+    return ReplaceFileBytes(name.c_str(), *bytes) ? nullptr : text::kChartSaveFailed;
+}

@@ -1,0 +1,40 @@
+// Saving the chart: the drawing as PNG or SVG, the table as CSV.
+#pragma once
+
+#include <functional>
+#include <span>
+
+#include <wx/gdicmn.h>
+#include <wx/string.h>
+
+#include "chart/table_text.h"
+
+class wxDC;
+
+enum class ChartFileType { Png, Svg, Csv };
+
+// The types in the order of the file dialog's choices, with their extensions.
+struct ChartFileFormat {
+    ChartFileType type;
+    const char* extension;    // without the point
+    const char* description;  // CP932, for the file dialog
+};
+extern const std::span<const ChartFileFormat> kChartFileFormats;
+
+// The type the name's extension names (in any case); else the chosen one, whose extension
+// is added to the name.
+ChartFileType ChartFileTypeFor(wxString& path, int chosenFormat);
+
+// Draws the chart on a device of the given size.
+using ChartPainter = std::function<void(wxDC& dc, const wxSize& size)>;
+
+// What to save: the drawing, its size, and the table as shown.
+struct ChartContent {
+    ChartPainter paint;
+    wxSize size;
+    TextTable table;
+};
+
+// Saves the file, replacing any file of that name as a whole. Returns nullptr when saved;
+// else the message that says why not, nothing having changed.
+const char* SaveChartFile(const wxString& path, ChartFileType type, const ChartContent& content);

@@ -278,11 +278,11 @@ void GearChartWindow::Save() {
     const ChartFileType type = ChartFileTypeFor(path, dialog.GetFilterIndex());
     // The dialog asked about the name without the extension added.
     if (path != chosen && wxFileName::Exists(path, wxFILE_EXISTS_ANY | wxFILE_EXISTS_NO_FOLLOW) &&
-        ShowMessageBox(text::kChartReplaceQuestion, msgbox::kYesNo | msgbox::kIconQuestion) != msgbox::kIdYes)
+        ShowMessageBox(text::kChartReplaceQuestion, wxYES_NO | wxICON_QUESTION) != wxID_YES)
         return;
     const ChartContent content{[this](wxDC& dc, const wxSize& size) { PaintChart(dc, size); },
                                drawing_->GetClientSize(), shown_};
-    if (const char* failure = SaveChartFile(path, type, content)) ShowMessageBox(failure, msgbox::kOk);
+    if (const char* failure = SaveChartFile(path, type, content)) ShowMessageBox(failure, wxOK);
 }
 
 bool GearChartWindow::TableHasFocus() const {

@@ -12,6 +12,7 @@
 
 #include "platform/text_file.h"
 #include "res/strings.h"
+#include "tests/support/save_interlude.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/special_files.h"
 

@@ -71,7 +71,7 @@ void SetNearGears(GearSet& set) {
             }
             best = j;
         }
-        gear.near = best;
+        gear.nearest = best;
         if (best) gear.cells[kNearColumn] = gears[*best].cells[kGearColumn];
     }
 }

@@ -37,7 +37,7 @@ struct ChartGear {
     double development = 0;   // m
     std::int64_t millimetres = 0;
     std::optional<double> step;       // % over the next lighter gear of its row
-    std::optional<std::size_t> near;  // into GearSet::gears: the near-duplicate
+    std::optional<std::size_t> nearest;  // into GearSet::gears: the near-duplicate
     bool overLimit = false;
     std::array<std::string, kChartColumns> cells;  // the table's texts
 };

@@ -141,7 +141,7 @@ void DrawRow(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set
         const ChartGear& gear = set.gears[row.gears[i]];
         const int x = f.X(axis, gear.development);
         const wxColour& colour = gear.overLimit ? p.warning : p.mark;
-        if (gear.near) {
+        if (gear.nearest) {
             const int d = 2 * radius;
             const wxPoint diamond[] = {{x, y - d}, {x + d, y}, {x, y + d}, {x - d, y}};
             dc.SetPen(wxPen(p.text));
@@ -238,7 +238,7 @@ void DrawGearChart(wxDC& dc, const wxSize& size, const ChartScene& scene) {
         DrawRow(dc, f, axis, *drawn.set, *drawn.row, drawn.label, y, palette);
     }
     if (scene.limit) DrawLimit(dc, f, axis, *scene.limit, p);
-    if (std::any_of(set.gears.begin(), set.gears.end(), [](const ChartGear& g) { return g.near.has_value(); })) {
+    if (std::any_of(set.gears.begin(), set.gears.end(), [](const ChartGear& g) { return g.nearest.has_value(); })) {
         dc.SetTextForeground(p.text);
         dc.DrawText(ToWidgetText(text::kNearGearLegend), f.pad, size.y - f.pad - f.line);
     }

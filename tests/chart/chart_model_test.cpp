@@ -101,17 +101,17 @@ TEST(ChartModel, AJuniorGearExactlyOnTheLimitAndOneAMillimetreOver) {
 
 TEST(ChartModel, NearGearTiesGoToTheLowerChainringThenTheLowerColumn) {
     const GearSet rings = BuildGearSet(Reading({50, 45, 40}, "20-18-16", 2000), std::nullopt);
-    std::vector<std::string> order, near;
+    std::vector<std::string> order, nearest;
     for (const ChartGear& gear : rings.gears)
-        if (gear.development == 5) order.push_back(gear.cells[kGearColumn]), near.push_back(gear.cells[kNearColumn]);
+        if (gear.development == 5) order.push_back(gear.cells[kGearColumn]), nearest.push_back(gear.cells[kNearColumn]);
     EXPECT_EQ(order, (std::vector<std::string>{"50×20", "45×18", "40×16"}));  // equal: box order
-    EXPECT_EQ(near, (std::vector<std::string>{"40×16", "40×16", "45×18"}));
+    EXPECT_EQ(nearest, (std::vector<std::string>{"40×16", "40×16", "45×18"}));
 
     const GearSet columns = BuildGearSet(Reading({40, 50}, "16-20-20", 2000), std::nullopt);
     const ChartGear& gear = columns.gears[2];
     ASSERT_EQ(gear.cells[kGearColumn], "40×16");
-    EXPECT_EQ(columns.gears[*gear.near].column, 1u);
-    EXPECT_EQ(columns.gears[*columns.gears[3].near].cells[kGearColumn], "40×16");  // not its own row
+    EXPECT_EQ(columns.gears[*gear.nearest].column, 1u);
+    EXPECT_EQ(columns.gears[*columns.gears[3].nearest].cells[kGearColumn], "40×16");  // not its own row
 }
 
 TEST(ChartModel, ARowWithNoGearAndTheGearsLeftOut) {

@@ -134,7 +134,7 @@ void DrawRow(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set
     // Sprockets and steps in a smaller type, each drawn where it clears its neighbours.
     const wxFont font = dc.GetFont();
     dc.SetFont(font.Smaller());
-    const int small = dc.GetCharHeight();
+    const int labelHeight = dc.GetCharHeight();
     int labelsEnd = f.left - f.pad;
     int previousX = 0;
     for (std::size_t i = 0; i < row.gears.size(); ++i) {
@@ -155,7 +155,7 @@ void DrawRow(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set
         const int width = dc.GetTextExtent(teeth).x;
         if (x - width / 2 > labelsEnd) {
             dc.SetTextForeground(colour);
-            dc.DrawText(teeth, x - width / 2, y - 2 * radius - small);
+            dc.DrawText(teeth, x - width / 2, y - 2 * radius - labelHeight);
             labelsEnd = x + width / 2 + f.pad / 2;
         }
         if (i > 0) {

@@ -7,7 +7,6 @@
 #include <wx/combobox.h>
 
 #include "app/about_dialog.h"
-#include "chart/gear_chart_window.h"
 #include "res/dialog_template.h"
 #include "tests/support/window_test.h"
 
@@ -99,14 +98,6 @@ TEST_F(MainDialogTest, TheAboutEntryOpensTheAboutBoxWhichClosesWithOkEnterAndEsc
     EXPECT_TRUE(RunAboutBox(command(IDM_ABOUTBOX | 0xF), pressing(WXK_RETURN)));
     EXPECT_TRUE(RunAboutBox(command(IDM_ABOUTBOX), pressing(WXK_ESCAPE)));
     EXPECT_TRUE(RunAboutBox(command(IDM_ABOUTBOX), [](wxDialog& about) { about.Close(); }));
-    EXPECT_TRUE(dialog_->IsShown());
-}
-
-TEST_F(MainDialogTest, ShiftF10OpensTheSystemMenuWhoseLastEntriesAreTheAboutBoxAndTheGearChart) {
-    EXPECT_TRUE(ChooseSystemMenuEntry(Control(IDC_CADENCE), WXK_F10, wxMOD_SHIFT, 1));
-    EXPECT_FALSE(FindShownWindow<GearChartWindow>());
-    EXPECT_FALSE(ChooseSystemMenuEntry(Control(IDC_CADENCE), WXK_F10, wxMOD_SHIFT, 0));
-    EXPECT_TRUE(FindShownWindow<GearChartWindow>());
     EXPECT_TRUE(dialog_->IsShown());
 }
 

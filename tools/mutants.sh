@@ -1,8 +1,8 @@
 #!/bin/bash
 # Mutation check: how many deliberate slips in the product code the quick suite catches.
 # Each row of tools/mutants.tsv (file, exact text, replacement, why) is applied in turn to
-# a scratch copy of the tree, which is built and tested with the quick suite's ctest run,
-# then restored. A row whose text does not occur exactly once, or whose mutant does not
+# a scratch copy of the tree, which is built and tested with the quick suite's ctest run
+# (the window-free tests first, the window tests only when those pass), then restored. A row whose text does not occur exactly once, or whose mutant does not
 # build, fails the script: the table cannot rot silently.
 #
 #   tools/mutants.sh [PATTERN]    only the rows whose file or text contains PATTERN
@@ -44,6 +44,17 @@ open(path, 'w', encoding='utf-8').write(data.replace(old, new))
 PY
 }
 
+does_not_build() {
+    cp "$work/original" "$src/$file"
+    tail -20 "$log/$n-build.txt"
+    echo "mutants: row $n does not build ($file: $old)"
+    exit 1
+}
+
+build_row() {
+    cmake --build "$build" -j"$(nproc)" "$@" >>"$log/$n-build.txt" 2>&1
+}
+
 caught=0
 survived=()
 n=0
@@ -52,23 +63,26 @@ while IFS=$'\t' read -r file old new why; do
     [[ -n $pattern && $file$old != *"$pattern"* ]] && continue
     n=$((n + 1))
     cp "$src/$file" "$work/original"
+    : >"$log/$n-build.txt"
     if ! patch_file "$src/$file" "$old" "$new"; then
         echo "mutants: row $n does not apply to $file: $old"
         exit 1
     fi
-    if ! cmake --build "$build" -j"$(nproc)" >"$log/$n-build.txt" 2>&1; then
-        cp "$work/original" "$src/$file"
-        tail -20 "$log/$n-build.txt"
-        echo "mutants: row $n does not build ($file: $old)"
-        exit 1
+    # The window-free tests first: most slips are caught there in seconds, before the
+    # window tests are even linked.
+    build_row --target velmor_unit_tests || does_not_build
+    if (cd "$build" && ctest -L unit -j"$(nproc)" --stop-on-failure >"$log/$n-tests.txt" 2>&1); then
+        build_row || does_not_build
+        if (cd "$build" && xvfb-run -a ctest -LE unit -j"$(nproc)" --stop-on-failure --timeout 180 \
+                >>"$log/$n-tests.txt" 2>&1); then
+            survived+=("$file: $old -> $new ($why)")
+            echo "survived $n: $file: $why"
+            cp "$work/original" "$src/$file"
+            continue
+        fi
     fi
-    if (cd "$build" && xvfb-run -a ctest -j"$(nproc)" --stop-on-failure --timeout 180 >"$log/$n-tests.txt" 2>&1); then
-        survived+=("$file: $old -> $new ($why)")
-        echo "survived $n: $file: $why"
-    else
-        caught=$((caught + 1))
-        echo "caught   $n: $file: $why"
-    fi
+    caught=$((caught + 1))
+    echo "caught   $n: $file: $why"
     cp "$work/original" "$src/$file"
 done <"$top/tools/mutants.tsv"
 

@@ -18,6 +18,8 @@ namespace {
 constexpr double kMmPerM = 1000;
 // Tick labels stand at least this many label heights apart.
 constexpr int kTickSpacingLines = 4;
+// Band lanes stand at least this many pixels apart, so that a lane's line has a gap below.
+constexpr int kMinLaneGap = 3;
 
 struct Palette {
     wxColour ground, text, grid, mark, warning;
@@ -56,7 +58,7 @@ Palette ThemePalette() {
 
 // The plot's frame and metrics, all from the font's line height so that it scales.
 struct Frame {
-    int line, pad, left, right, top, bottom;
+    int line, labelLine, pad, left, right, top, bottom;  // labelLine: of the marks' smaller type
     int X(const ChartAxis& axis, double development) const {
         return left + static_cast<int>(std::lround(axis.Position(development) * (right - left)));
     }
@@ -112,20 +114,23 @@ void DrawLimit(wxDC& dc, const Frame& f, const ChartAxis& axis, const Developmen
     dc.DrawText(name, x + width + f.pad < f.right ? x + f.pad / 2 : x - width - f.pad / 2, f.top + 2);
 }
 
+// Neighbouring gears' bands overlap, so they take turns on a few lanes: a band meets its
+// lane again only a few shifts on, where the speeds have moved past it.
 void DrawBands(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set,
                const ChartRow& row, int y, int room, const BandScale& band, const Palette& p) {
-    const int gap = std::clamp(room / static_cast<int>(std::max<std::size_t>(row.gears.size(), 1)), 1,
-                               std::max(1, f.line / 4));
-    dc.SetPen(wxPen(p.mark, std::max(1, gap - 1)));
+    const int gap = std::max(kMinLaneGap, f.line / 5);
+    const int lanes = std::clamp(room / gap, 1, static_cast<int>(std::max<std::size_t>(row.gears.size(), 1)));
+    dc.SetPen(wxPen(p.mark, gap - 1));
     for (std::size_t i = 0; i < row.gears.size(); ++i) {
         const double development = set.gears[row.gears[i]].development;
-        const int laneY = y + gap * static_cast<int>(i);
+        const int laneY = y + gap * (static_cast<int>(i) % lanes);
         dc.DrawLine(f.X(axis, development * band.low), laneY, f.X(axis, development * band.high) + 1, laneY);
     }
 }
 
+// Steps are labelled under the marks unless the band's lanes take that room.
 void DrawRow(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set, const ChartRow& row,
-             const wxString& label, int y, const Palette& p) {
+             const wxString& label, int y, bool labelSteps, const Palette& p) {
     const int radius = MarkRadius(f);
     dc.SetTextForeground(p.text);
     dc.DrawText(label, f.left - f.pad - dc.GetTextExtent(label).x, y - f.line / 2);
@@ -134,7 +139,6 @@ void DrawRow(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set
     // Sprockets and steps in a smaller type, each drawn where it clears its neighbours.
     const wxFont font = dc.GetFont();
     dc.SetFont(font.Smaller());
-    const int labelHeight = dc.GetCharHeight();
     int labelsEnd = f.left - f.pad;
     int previousX = 0;
     for (std::size_t i = 0; i < row.gears.size(); ++i) {
@@ -155,10 +159,10 @@ void DrawRow(wxDC& dc, const Frame& f, const ChartAxis& axis, const GearSet& set
         const int width = dc.GetTextExtent(teeth).x;
         if (x - width / 2 > labelsEnd) {
             dc.SetTextForeground(colour);
-            dc.DrawText(teeth, x - width / 2, y - 2 * radius - labelHeight);
+            dc.DrawText(teeth, x - width / 2, y - 2 * radius - f.labelLine);
             labelsEnd = x + width / 2 + f.pad / 2;
         }
-        if (i > 0) {
+        if (labelSteps && i > 0) {
             const wxString step = ToWidgetText(gear.cells[kStepColumn] + "%");
             const int stepWidth = dc.GetTextExtent(step).x;
             if (stepWidth + f.pad / 2 < x - previousX) {
@@ -213,6 +217,10 @@ void DrawGearChart(wxDC& dc, const wxSize& size, const ChartScene& scene) {
 
     Frame f{};
     f.line = dc.GetCharHeight();
+    const wxFont font = dc.GetFont();
+    dc.SetFont(font.Smaller());
+    f.labelLine = dc.GetCharHeight();
+    dc.SetFont(font);
     f.pad = f.line / 2;
     int labelWidth = 0;
     for (const DrawnRow& drawn : rows) labelWidth = std::max(labelWidth, dc.GetTextExtent(drawn.label).x);
@@ -229,13 +237,13 @@ void DrawGearChart(wxDC& dc, const wxSize& size, const ChartScene& scene) {
         const DrawnRow& drawn = rows[r];
         const Palette& palette = drawn.set == &set ? p : muted;
         const int y = f.top + rowHeight * static_cast<int>(r) + rowHeight / 2 + f.line / 2;
-        // Under the step labels, down to the next row's sprocket labels.
+        // Under the marks, down to the next row's sprocket labels.
         const int radius = MarkRadius(f);
-        const int bandTop = y + radius + f.line;
+        const int bandTop = y + radius + kMinLaneGap;
         if (band)
             DrawBands(dc, f, axis, *drawn.set, *drawn.row, bandTop,
-                      y + rowHeight - 2 * radius - f.line - bandTop, *band, palette);
-        DrawRow(dc, f, axis, *drawn.set, *drawn.row, drawn.label, y, palette);
+                      y + rowHeight - 2 * radius - f.labelLine - bandTop, *band, palette);
+        DrawRow(dc, f, axis, *drawn.set, *drawn.row, drawn.label, y, !band, palette);
     }
     if (scene.limit) DrawLimit(dc, f, axis, *scene.limit, p);
     if (std::any_of(set.gears.begin(), set.gears.end(), [](const ChartGear& g) { return g.nearest.has_value(); })) {

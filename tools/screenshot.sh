@@ -12,19 +12,32 @@ pid=""
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 cmake --install "$top/build" --prefix "$work/stage" >/dev/null
 
-# shot <picture> [VARIABLE=value]: the window under that environment.
+# start <program> [VARIABLE=value...]: starts it under that environment; $main is its
+# main window once shown.
+start() {
+  program=$1
+  shift
+  env "$@" "$program" &
+  pid=$!
+  main=$("$top/tools/wait-for-window.sh" 'Velmor Ver1.3')
+  sleep 1
+}
+
+# capture <window> <picture>: photographs the window, then ends the program.
+capture() {
+  import -window "$1" "$top/doc/$2"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=""
+}
+
+# shot <picture> [VARIABLE=value]: the main window under that environment.
 shot() {
   picture=$1
   shift
   mkdir "$work/home-$picture"
-  env HOME="$work/home-$picture" "$@" "$work/stage/bin/velmor" &
-  pid=$!
-  id=$("$top/tools/wait-for-window.sh" 'Velmor Ver1.3')
-  sleep 1
-  import -window "$id" "$top/doc/$picture"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  pid=""
+  start "$work/stage/bin/velmor" HOME="$work/home-$picture" "$@"
+  capture "$main" "$picture"
 }
 
 shot main-window.png
@@ -36,10 +49,7 @@ printf 'Front Crankset\r\n34-50\r\nfEnd\r\nCassette\r\n11-12-13-14-15-16-17-19-2
 chart() {
   picture=$1
   shift
-  env "$@" "$top/build/Velmor" &
-  pid=$!
-  main=$("$top/tools/wait-for-window.sh" 'Velmor Ver1.3')
-  sleep 1
+  start "$top/build/Velmor" "$@"
   xdotool windowfocus --sync "$main" type 90
   xdotool key Return
   sleep 1
@@ -59,10 +69,7 @@ chart() {
   xdotool type 100
   xdotool key Return
   sleep 1
-  import -window "$id" "$top/doc/$picture"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  pid=""
+  capture "$id" "$picture"
 }
 
 chart gear-chart.png

@@ -25,8 +25,9 @@ if(NOT VELMOR_WXMSW_PREFIX AND DEFINED ENV{VELMOR_WXMSW_PREFIX})
   set(VELMOR_WXMSW_PREFIX "$ENV{VELMOR_WXMSW_PREFIX}")
 endif()
 if(VELMOR_WXMSW_PREFIX)
+  # Forced, so that a build folder follows the prefix when the cache entry changes.
   set(wxWidgets_CONFIG_EXECUTABLE "${VELMOR_WXMSW_PREFIX}/bin/wx-config"
-      CACHE FILEPATH "wx-config of the cross-built wxMSW")
+      CACHE FILEPATH "wx-config of the cross-built wxMSW" FORCE)
   list(APPEND CMAKE_FIND_ROOT_PATH "${VELMOR_WXMSW_PREFIX}")
 endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VELMOR_WXMSW_PREFIX)

@@ -19,17 +19,18 @@ CC_BIN=${HOST}-gcc-posix
 CXX_BIN=${HOST}-g++-posix
 CACHE_ROOT=${VELMOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmor}
 
-# Debian's source has the bundled third-party libraries stripped, so every
-# optional image/compression library is off; uiactionsim and the testing
-# hooks stay on (the GUI tests use them).
+# Debian's source has the bundled third-party libraries stripped. wxSVGFileDC
+# (the chart's SVG files) needs libpng, which is built first from Debian's own
+# source into the same prefix, on Debian's zlib for mingw-w64; every other
+# optional image/compression library is off. uiactionsim and the testing hooks
+# stay on (the GUI tests use them).
 WX_FLAGS=(
     --host=$HOST --disable-shared --with-msw
-    --disable-xrc --without-expat --without-libpng --without-libjpeg
-    --without-libtiff --without-zlib --without-regex --without-liblzma
+    --disable-xrc --without-expat --with-libpng=sys --without-libjpeg
+    --without-libtiff --with-zlib=sys --without-regex --without-liblzma
     --without-opengl
     --disable-webview --disable-mediactrl --disable-stc --disable-richtext
     --disable-aui --disable-propgrid --disable-ribbon --disable-html
-    --disable-svg --disable-sys-libs
     --enable-uiactionsim
 )
 
@@ -70,16 +71,25 @@ log "building wxMSW $version into $prefix (log: $buildlog)"
 (
     set -e
     cd "$work"
+    rm -rf "$prefix"
+    # The newest version whose source the mirror has (security updates' may be missing).
+    for v in $(apt-cache showsrc libpng1.6 | awk '/^Version:/ {print $2}' | sort -rV); do
+        apt-get source -qq "libpng1.6=$v" && break
+    done
+    png=$(find . -maxdepth 1 -type d -name 'libpng1.6-*' | head -1)
+    [ -n "$png" ]
+    (cd "$png" && ./configure --host=$HOST --prefix="$prefix" --disable-shared CC="$CC_BIN" &&
+        make -j"${JOBS:-2}" && make install)
     apt-get source -qq wxwidgets3.2
     src=$(find . -maxdepth 1 -type d -name 'wxwidgets3.2-*' | head -1)
     mkdir build
     cd build
-    rm -rf "$prefix"
     "../$src/configure" --prefix="$prefix" "${WX_FLAGS[@]}" \
-        CC="$CC_BIN" CXX="$CXX_BIN"
+        CC="$CC_BIN" CXX="$CXX_BIN" CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib"
     make -j"${JOBS:-2}"
     make install
-) >>"$buildlog" 2>&1 || {
+) >>"$buildlog" 2>&1 &   # in the background, as set -e does not hold in a list with ||
+wait $! || {
     log "FAILED after $(( $(date +%s) - start )) s; tail of $buildlog:"
     tail -30 "$buildlog" >&2
     exit 1

@@ -8,9 +8,11 @@ SRC_LIST=/etc/apt/sources.list.d/velmor-src.sources
 # model lacks (winpthreads is linked statically, so no DLL to ship).
 # The x86_64 toolchain and wine64 run the wine tests on kernels without
 # 32-bit user mode, where wine32 cannot start. nsis builds the installer;
-# python3 reads its Start-menu shortcut in the test.
+# python3 reads its Start-menu shortcut in the test. zlib serves the libpng that
+# wxWidgets' SVG drawing needs.
 PKGS=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686
       g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+      libz-mingw-w64-dev
       wine wine32 wine64 locales dpkg-dev xvfb xauth imagemagick zip make nsis python3)
 
 log() { echo "install-windows-deps: $*"; }

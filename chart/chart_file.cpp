@@ -19,12 +19,9 @@
 
 namespace {
 
-// SVG only where wx was built with wxSVGFileDC; the Windows build's wxWidgets is not yet.
 const ChartFileFormat kFormats[] = {
     {ChartFileType::Png, "png", text::kChartFilePng},
-#if wxUSE_SVG
     {ChartFileType::Svg, "svg", text::kChartFileSvg},
-#endif
     {ChartFileType::Csv, "csv", text::kChartFileCsv},
 };
 
@@ -48,7 +45,6 @@ std::optional<std::string> PngBytes(const ChartContent& content) {
     return EncodePng(width, height, {reinterpret_cast<const char*>(image.GetData()), bytes});
 }
 
-#if wxUSE_SVG
 // wxSVGFileDC writes only to a file of its own: a private one beside the destination,
 // removed once read back.
 std::optional<std::string> SvgBytes(const wxString& path, const ChartContent& content) {
@@ -68,7 +64,6 @@ std::optional<std::string> SvgBytes(const wxString& path, const ChartContent& co
     wxRemoveFile(scratch);
     return bytes;
 }
-#endif
 
 // Something other than a file stands at the path: a folder, a pipe, a device, a link that
 // leads nowhere.
@@ -99,9 +94,7 @@ const char* SaveChartFile(const wxString& path, ChartFileType type, const ChartC
         bytes = PngBytes(content);
         break;
     case ChartFileType::Svg:
-#if wxUSE_SVG
         bytes = SvgBytes(path, content);
-#endif
         break;
     case ChartFileType::Csv:
         bytes = TableAsCsv(content.table);

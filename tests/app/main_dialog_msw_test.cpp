@@ -1,5 +1,5 @@
-// What only the Windows build has: the real system menu and its commands, icon 128 from
-// the resources, and the drag icon of the minimised window.
+// What only the Windows build has: the real system menu and its commands, the program icon
+// from the resources, and the drag icon of the minimised window.
 #include <gtest/gtest.h>
 
 #include "app/main_dialog.h"
@@ -66,7 +66,7 @@ TEST_F(MainDialogMswTest, UsesAFaceThatWindowsHasRatherThanASubstitute) {
     EXPECT_TRUE(asked.IsSameAs(given, false)) << asked << " gave " << wxString(given);
 }
 
-TEST_F(MainDialogMswTest, UsesIcon128AsWindowAndDragIcon) {
+TEST_F(MainDialogMswTest, UsesTheProgramIconAsWindowAndDragIcon) {
     ASSERT_TRUE(AppIcon().IsOk());
     EXPECT_EQ(AppIcon().GetWidth(), 32);
     EXPECT_EQ(AppIcon().GetHeight(), 32);

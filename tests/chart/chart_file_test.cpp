@@ -1,5 +1,5 @@
 // The chart's three file types as other programs read them, and what is no file left
-// alone. Linux only: the Windows build's toolkit has no PNG or XML reader to check with.
+// alone. Linux only: the Windows build's toolkit has no XML reader to check with.
 #include "chart/chart_file.h"
 
 #include <filesystem>
@@ -60,11 +60,6 @@ TEST(SaveChartFile, WritesThePictureAsPngAndSvgAndTheTableAsCsv) {
     ASSERT_TRUE(document.Load(svgStream));
     EXPECT_EQ(document.GetRoot()->GetName(), "svg");
     EXPECT_NE(svg.find("53 &amp; &lt;11&gt;"), std::string::npos);
-
-    EXPECT_EQ(ReadBytes("chart.csv"),
-              "\xEF\xBB\xBF\xE3\x82\xAE\xE3\x82\xA2,\xE9\x80\x9F\xE5\xBA\xA6 km/h\r\n"
-              "53\xC3\x97"
-              "11,52.10\r\n");
 }
 
 TEST(SaveChartFile, RefusesAnythingButAFileAndLeavesItAsItWas) {

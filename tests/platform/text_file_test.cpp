@@ -55,13 +55,6 @@ TEST(ReplaceTextFile, WritesEachLineFeedAsCrLfAndKeepsThePermissions) {
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
 }
 
-TEST(ReplaceFileBytes, WritesTheBytesAsTheyAre) {
-    ScratchFolder folder;
-    WriteBytes("f.csv", "old");
-    ASSERT_TRUE(ReplaceFileBytes("f.csv", "a\nb\r\n"));
-    EXPECT_EQ(ReadBytes("f.csv"), "a\nb\r\n");
-}
-
 TEST(ReplaceTextFile, ReplacesTheFileBehindASymbolicLink) {
     ScratchFolder folder;
     // A chain of two links, the second relative to its own folder.

@@ -66,10 +66,9 @@ std::optional<std::string> SvgBytes(const wxString& path, const ChartContent& co
 }
 
 // Something other than a file stands at the path: a folder, a pipe, a device, a link that
-// leads nowhere.
+// leads nowhere (wxFILE_EXISTS_ANY looks at a link itself, not where it leads).
 bool HoldsNoFile(const wxString& path) {
-    return wxFileName::Exists(path, wxFILE_EXISTS_ANY | wxFILE_EXISTS_NO_FOLLOW) &&
-           !wxFileName::FileExists(path);
+    return wxFileName::Exists(path, wxFILE_EXISTS_ANY) && !wxFileName::FileExists(path);
 }
 
 }  // namespace

@@ -126,13 +126,15 @@ TEST(ChartModel, ARowWithNoGearAndTheGearsLeftOut) {
 }
 
 TEST(DevelopmentLimits, TypedLimitsAreMetresAbove0AndAtMost100RoundedHalfUpToMillimetres) {
+    constexpr std::int64_t kRefused = -1;
     const std::pair<const char*, std::int64_t> cases[] = {
-        {"7.5", 7500},  {" 6.6375 ", 6638}, {"100", 100000}, {"0.0005", 1}, {"0.0004", 0},
-        {"100.0001", 0}, {"0", 0}, {"-1", 0}, {"7.9m", 0}, {"", 0}, {"nan", 0}, {"abc", 0},
+        {"7.5", 7500}, {" 6.6375 ", 6638}, {"100", 100000}, {"0.0005", 1}, {"0.0004", kRefused},
+        {"100.0001", kRefused}, {"0", kRefused}, {"-1", kRefused}, {"7.9m", kRefused}, {"", kRefused},
+        {"nan", kRefused}, {"abc", kRefused},
     };
     for (const auto& [typed, mm] : cases) {
         const auto limit = ReadTypedLimit(typed);
-        EXPECT_EQ(limit ? limit->millimetres : 0, mm) << typed;
+        EXPECT_EQ(limit ? limit->millimetres : kRefused, mm) << typed;
     }
     EXPECT_EQ(ReadTypedLimit("7.5")->name, "指定 7.500 m");
 }

@@ -5,7 +5,7 @@
 # (the window-free tests first, the window tests only when those pass), then restored. A row whose text does not occur exactly once, or whose mutant does not
 # build, fails the script: the table cannot rot silently.
 #
-#   tools/mutants.sh [PATTERN]    only the rows whose file or text contains PATTERN
+#   tools/mutants.sh [PATTERN...]    only the rows whose file or text contains a PATTERN
 #
 # Ends with "mutants: N caught, M survived" and lists the survivors. Takes a while.
 set -euo pipefail
@@ -14,7 +14,7 @@ work=$top/build-mutants
 src=$work/src
 build=$work/build
 log=$work/log
-pattern=${1:-}
+patterns=("$@")
 
 "$top/tools/install-deps.sh" at-spi2-core python3-pyatspi dbus-x11 python3
 
@@ -58,9 +58,14 @@ build_row() {
 caught=0
 survived=()
 n=0
-while IFS=$'\t' read -r file old new why; do
+# The table is read on its own descriptor: the tests may read standard input.
+while IFS=$'\t' read -r -u 3 file old new why; do
     [[ -z $file || $file == \#* ]] && continue
-    [[ -n $pattern && $file$old != *"$pattern"* ]] && continue
+    if ((${#patterns[@]})); then
+        wanted=no
+        for pattern in "${patterns[@]}"; do [[ $file$old == *"$pattern"* ]] && wanted=yes; done
+        [[ $wanted == yes ]] || continue
+    fi
     n=$((n + 1))
     cp "$src/$file" "$work/original"
     : >"$log/$n-build.txt"
@@ -84,7 +89,7 @@ while IFS=$'\t' read -r file old new why; do
     caught=$((caught + 1))
     echo "caught   $n: $file: $why"
     cp "$work/original" "$src/$file"
-done <"$top/tools/mutants.tsv"
+done 3<"$top/tools/mutants.tsv"
 
 cmake --build "$build" -j"$(nproc)" >/dev/null 2>&1 || true
 for s in "${survived[@]}"; do echo "  survived: $s"; done

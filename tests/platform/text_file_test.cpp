@@ -52,7 +52,6 @@ TEST(ReplaceTextFile, WritesEachLineFeedAsCrLfAndKeepsThePermissions) {
     EXPECT_EQ(ReadBytes("f.txt"), "a\r\nb\r\n\r\nc");
     EXPECT_EQ(fs::status("f.txt").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
 }
 
 TEST(ReplaceTextFile, ReplacesTheFileBehindASymbolicLink) {

@@ -277,7 +277,7 @@ void GearChartWindow::Save() {
     wxString path = chosen;
     const ChartFileType type = ChartFileTypeFor(path, dialog.GetFilterIndex());
     // The dialog asked about the name without the extension added.
-    if (path != chosen && wxFileName::Exists(path, wxFILE_EXISTS_ANY | wxFILE_EXISTS_NO_FOLLOW) &&
+    if (path != chosen && wxFileName::Exists(path, wxFILE_EXISTS_ANY) &&
         ShowMessageBox(text::kChartReplaceQuestion, wxYES_NO | wxICON_QUESTION) != wxID_YES)
         return;
     const ChartContent content{[this](wxDC& dc, const wxSize& size) { PaintChart(dc, size); },

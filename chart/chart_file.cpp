@@ -11,8 +11,8 @@
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/image.h>
+#include <wx/mstream.h>
 
-#include "chart/png_image.h"
 #include "platform/file_name.h"
 #include "platform/text_file.h"
 #include "res/strings.h"
@@ -38,11 +38,12 @@ std::optional<std::string> PngBytes(const ChartContent& content) {
         wxMemoryDC dc(bitmap);
         content.paint(dc, content.size);
     }
-    const wxImage image = bitmap.ConvertToImage();
-    if (!image.IsOk()) return std::nullopt;
-    const int width = image.GetWidth(), height = image.GetHeight();
-    const auto bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3;
-    return EncodePng(width, height, {reinterpret_cast<const char*>(image.GetData()), bytes});
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+    wxMemoryOutputStream stream;
+    if (!bitmap.ConvertToImage().SaveFile(stream, wxBITMAP_TYPE_PNG)) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(stream.GetLength()), '\0');
+    stream.CopyTo(bytes.data(), bytes.size());
+    return bytes;
 }
 
 // wxSVGFileDC writes only to a file of its own: a private one beside the destination,

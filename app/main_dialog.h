@@ -14,16 +14,14 @@
 #include "chart/chart_model.h"
 #include "gear_data/gear_file.h"
 
-// What the main window shows, as values.
+// What the main window's operations read back, as values.
 struct MainWindowState {
     GearLists lists;          // of the last read that could open the gear-data file
-    CranksetFields crankset;  // the entries last split into the chainring boxes,
-    CassetteFields cassette;  // into the sprocket boxes
-    TyreFields tyre;          // and into the circumference box
-    GearInputs gearInputs;    // of the last press of 計算
-    std::string cassetteEntry;  // the cassette entry last split, whole: the chart takes its
-                                // sprockets beyond ten
-    std::optional<ChartReading> chartReading;  // of the last press of 計算, as the chart takes it
+    CassetteFields cassette;  // the entry last split into the sprocket boxes, whole
+    TyreFields tyre;          // the entry last split into the circumference box
+    // The average speed's status line tells that the gear-data file could not be read.
+    bool gearFileErrorShown = false;
+    std::optional<ChartSetup> chartSetup;  // of the last press of 計算
 };
 
 class GearChartWindow;
@@ -49,9 +47,11 @@ public:
     void CalcGradient();
     void CalcEnergy();
 
-    // Gear chart: opened on demand, handed what each press of 計算 read.
+    // Gear chart: opened on demand, handed the gears of each press of 計算, which the gear
+    // choices decide.
+    ChartSetup ChartSetupOf(const GearInputs& inputs) const;
     void OpenGearChart();
-    void HandGearChartReading();
+    void HandGearChart(const ChartSetup& setup);
 
     // Help.
     void ShowHelpFile();

@@ -15,6 +15,7 @@
 
 #include "app/main_dialog.h"
 #include "bench/median_time.h"
+#include "chart/chart_control_ids.h"
 #include "chart/gear_chart_drawing.h"
 #include "res/resource_ids.h"
 #include "res/strings.h"
@@ -96,12 +97,10 @@ int main(int argc, char** argv) {
         std::printf("Gear chart, 3 x 13 gears: Ctrl+G to the first complete paint %.1f ms, processor %.1f ms "
                     "(median of %d; target 50 ms)\n", clock[kRounds / 2], processor[kRounds / 2], kRounds);
 
-        ChartReading reading;
-        reading.inputs = {90, {9, 10, 11, 12, 13, 14, 16, 18, 20, 23}, {32, 40, 50}, 2136};
-        reading.sprocketTexts = {"9", "10", "11", "12", "13", "14", "16", "18", "20", "23"};
-        reading.cassetteEntry = "9-10-11-12-13-14-16-18-20-23-27-31-36";
-        const GearSet set = BuildGearSet(reading, NamedLimit(LimitChoices()[1]));
-        const ChartScene scene{&set, NamedLimit(LimitChoices()[1]), nullptr, std::nullopt};
+        const ChartSetup setup{{32, 40, 50}, {9, 10, 11, 12, 13, 14, 16, 18, 20, 23, 27, 31, 36}, 2136, 90, false};
+        const DevelopmentLimit junior = NamedLimit(LimitChoices()[LimitChoicePosition(7930)]);
+        const GearSet set = BuildGearSet(setup, junior);
+        const ChartScene scene{&set, junior, nullptr, std::nullopt};
         const wxSize size(1600, 1000);
         wxBitmap bitmap(size);
         wxMemoryDC dc(bitmap);

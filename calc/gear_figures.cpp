@@ -3,11 +3,10 @@
 #include <numbers>
 
 #include "calc/number_text.h"
+#include "calc/units.h"
+#include "res/strings.h"
 
 namespace {
-
-constexpr double kMmPerM = 1000;
-constexpr double kMmPerInch = 25.4;
 
 std::string FiguresOf(double chainring, double sprocket, double circumference) {
     const GearMeasures gear = MeasureGear(chainring, sprocket, circumference);
@@ -16,7 +15,8 @@ std::string FiguresOf(double chainring, double sprocket, double circumference) {
     const auto development = FormatFixed(gear.development, 2, kCellTextMax);
     const auto inches = FormatFixed(gear.inches, 1, kCellTextMax);
     if (!name || !ratio || !development || !inches) return {};
-    return *name + "\nギア比 " + *ratio + "\n展開 " + *development + " m\nギアインチ " + *inches;
+    return *name + text::kFigureRatio + *ratio + text::kFigureDevelopment + *development +
+           text::kFigureInches + *inches;
 }
 
 }  // namespace

@@ -96,6 +96,17 @@ std::string FixedDigits(double value, int decimals) {
 
 }  // namespace
 
+std::optional<double> ReadWholeNumber(std::string_view text) {
+    const std::string trimmed = TrimWhiteSpace(text);
+    std::string_view number = trimmed;
+    if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 double ReadNumber(std::string_view text, std::size_t maxBytes) {
     std::string_view s = text.substr(0, maxBytes);
     std::size_t i = 0;

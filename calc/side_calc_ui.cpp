@@ -54,6 +54,7 @@ void CMainDialog::CalcAverageSpeed() {
                           GetItemText(IDC_AVG_SPEED, kSideBoxBytes), minutes);
     SetItemText(IDC_AVG_TIME_LABEL, *outcome.timeLabel);
     ShowOutcome(*this, IDC_AVG_STATUS, outcome);
+    m_state.gearFileErrorShown = false;
 }
 
 void CMainDialog::CalcGradient() {

@@ -1,16 +1,7 @@
 #include "calc/speed_table.h"
 
-#include <bit>
-#include <cstdint>
-
 #include "calc/number_text.h"
-
-namespace {
-
-// 60 min/h over 10^6 mm/km: the double nearest to 6e-5.
-constexpr double kKmhFactor = std::bit_cast<double>(std::uint64_t{0x3F0F75104D551D69});
-
-}  // namespace
+#include "calc/units.h"
 
 std::string SpeedText(double speed) {
     if (!(speed > 0)) return {};  // zero, negative, not a number
@@ -19,7 +10,7 @@ std::string SpeedText(double speed) {
 
 double GearSpeed(double chainring, double cadence, double sprocket, double circumference) {
     if (sprocket == 0) return 0;
-    return chainring * cadence / sprocket * circumference * kKmhFactor;
+    return chainring * cadence / sprocket * circumference * kKmhPerMmRpm;
 }
 
 SpeedTable ComputeSpeedTable(const GearInputs& in) {

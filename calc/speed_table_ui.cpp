@@ -7,11 +7,11 @@
 #include "res/strings.h"
 
 void CMainDialog::OnCalculate(wxCommandEvent&) {
-    m_state.gearInputs = ReadGearInputs();
-    CalcSpeedTable(m_state.gearInputs);
-    HandGearChartReading();
+    const GearInputs inputs = ReadGearInputs();
+    CalcSpeedTable(inputs);
+    HandGearChart(ChartSetupOf(inputs));
     CalcAverageSpeed();
-    if (m_state.gearInputs.cadence == 0) SetItemText(IDC_AVG_STATUS, text::kCadenceMissing);
+    if (inputs.cadence == 0) SetItemText(IDC_AVG_STATUS, text::kCadenceMissing);
     CalcGradient();
     CalcEnergy();
 }

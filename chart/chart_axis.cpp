@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "calc/gear_figures.h"
+#include "calc/units.h"
 
 namespace {
 
@@ -12,8 +13,6 @@ namespace {
 // for a single development, which would otherwise have no span.
 constexpr double kMargin = 1.06;
 constexpr double kSingleMargin = 1.5;
-constexpr double kMinutesPerHour = 60;
-constexpr double kMetresPerKm = 1000;
 
 // Round values within each decade, from the densest set to the sparsest.
 const std::array<std::initializer_list<double>, 5> kTickSets = {{
@@ -25,10 +24,6 @@ const std::array<std::initializer_list<double>, 5> kTickSets = {{
 }};
 
 }  // namespace
-
-double SpeedAt(double development, double cadence) {
-    return development * cadence * kMinutesPerHour / kMetresPerKm;
-}
 
 void ChartAxis::Include(double development) {
     if (IsEmpty() || development < lightest_) lightest_ = development;

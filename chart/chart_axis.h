@@ -31,6 +31,3 @@ private:
     double lightest_ = 0;
     double heaviest_ = 0;
 };
-
-// Speed in km/h at a development (m) and cadence (rpm).
-double SpeedAt(double development, double cadence);

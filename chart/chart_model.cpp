@@ -6,8 +6,7 @@
 
 #include "calc/gear_figures.h"
 #include "calc/number_text.h"
-#include "gear_data/gear_list.h"
-#include "res/strings.h"
+#include "calc/speed_table.h"
 
 namespace {
 
@@ -21,8 +20,8 @@ std::optional<std::string> Fixed(double value, int decimals) {
 
 // The gear's figures, or nothing when one of them has no finite text in its room or the
 // development cannot stand on a logarithmic axis.
-std::optional<ChartGear> MakeGear(double chainring, double sprocket, const GearInputs& in) {
-    const GearMeasures m = MeasureGear(chainring, sprocket, in.circumference);
+std::optional<ChartGear> MakeGear(double chainring, double sprocket, const GearSet& set) {
+    const GearMeasures m = MeasureGear(chainring, sprocket, set.circumference);
     const auto name = GearText(chainring, sprocket);
     const auto ratio = Fixed(m.ratio, 2);
     const auto development = Fixed(m.development, 3);
@@ -38,7 +37,7 @@ std::optional<ChartGear> MakeGear(double chainring, double sprocket, const GearI
     gear.cells[kRatioColumn] = *ratio;
     gear.cells[kDevelopmentColumn] = *development;
     gear.cells[kInchesColumn] = *inches;
-    gear.cells[kSpeedColumn] = SpeedText(GearSpeed(chainring, in.cadence, sprocket, in.circumference));
+    gear.cells[kSpeedColumn] = SpeedText(GearSpeed(chainring, set.cadence, sprocket, set.circumference));
     return gear;
 }
 
@@ -78,35 +77,20 @@ void SetNearGears(GearSet& set) {
 
 }  // namespace
 
-std::vector<double> ChartSprockets(const ChartReading& reading) {
-    const auto& boxes = reading.inputs.sprocket;
-    std::vector<double> sprockets(boxes.begin(), boxes.end());
-    const WholeCassetteFields split = SplitWholeCassetteEntry(reading.cassetteEntry);
-    const auto fields = split.Texts();
-    const std::size_t count =
-        static_cast<std::size_t>(std::count(reading.cassetteEntry.begin(), reading.cassetteEntry.end(), '-')) + 1;
-    if (count <= boxes.size()) return sprockets;
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        if (reading.sprocketTexts[i] != fields[i]) return sprockets;
-    sprockets.clear();
-    for (std::size_t i = 0; i < std::min(count, fields.size()); ++i)
-        sprockets.push_back(ReadNumber(fields[i], kGearInputBytes));
-    return sprockets;
-}
-
-GearSet BuildGearSet(const ChartReading& reading, const std::optional<DevelopmentLimit>& limit) {
+GearSet BuildGearSet(const ChartSetup& setup, const std::optional<DevelopmentLimit>& limit) {
     GearSet set;
-    const GearInputs& in = reading.inputs;
-    set.cadence = in.cadence;
-    const std::vector<double> sprockets = ChartSprockets(reading);
-    for (const double chainring : in.chainring) {
+    set.circumference = setup.circumference;
+    set.cadence = setup.cadence;
+    set.longerEntrySetAside = setup.longerEntrySetAside;
+    const std::vector<double>& sprockets = setup.sprockets;
+    for (const double chainring : setup.chainrings) {
         const auto teeth = TeethText(chainring);
         if (!(chainring > 0)) continue;
         // A chainring without text has no gear with text either: all of its gears are left out.
         if (teeth) set.rows.push_back({chainring, *teeth + text::kChainringSuffix, {}});
         for (std::size_t c = 0; c < sprockets.size(); ++c) {
             if (!(sprockets[c] > 0)) continue;
-            std::optional<ChartGear> gear = MakeGear(chainring, sprockets[c], in);
+            std::optional<ChartGear> gear = MakeGear(chainring, sprockets[c], set);
             if (!gear) {
                 ++set.leftOut;
                 continue;
@@ -140,7 +124,9 @@ std::string LimitSummary(const GearSet& set, const std::optional<DevelopmentLimi
            MetresText(limit->millimetres - heaviest->millimetres) + text::kLimitSummaryAfter;
 }
 
-std::string LeftOutText(const GearSet& set) {
-    if (set.leftOut == 0) return {};
-    return text::kChartLeftOutBefore + std::to_string(set.leftOut) + text::kChartLeftOutAfter;
+std::string ChartNote(const GearSet& set) {
+    std::string note;
+    if (set.leftOut > 0) note = text::kChartLeftOutBefore + std::to_string(set.leftOut) + text::kChartLeftOutAfter;
+    if (set.longerEntrySetAside) note += text::kChartSprocketsSetAside;
+    return note;
 }

@@ -9,24 +9,28 @@
 #include <string>
 #include <vector>
 
-#include "calc/speed_table.h"
 #include "chart/development_limits.h"
+#include "res/strings.h"
 
-// What one press of 計算 read, as the chart takes it.
-struct ChartReading {
-    GearInputs inputs;
-    std::array<std::string, 10> sprocketTexts;  // the sprocket boxes' texts at the press
-    std::string cassetteEntry;                  // the entry last split into those boxes
+// What the main window hands the chart at each press of 計算: the gears it decided on.
+struct ChartSetup {
+    std::vector<double> chainrings;  // in box order; one not above 0 has no row
+    std::vector<double> sprockets;   // one not above 0 has no gear
+    double circumference = 0;        // mm
+    double cadence = 0;              // rpm
+    // A cassette entry of more sprockets than the boxes was chosen, but the boxes no longer
+    // hold its first ten: the boxes' sprockets are shown.
+    bool longerEntrySetAside = false;
 };
 
-// The ten sprockets read; or, when the cassette entry has more than ten and the boxes held
-// exactly its first ten fields, all of its sprockets up to 15, each read as a box reads.
-std::vector<double> ChartSprockets(const ChartReading& reading);
-
-// The table's columns, in order.
+// The table's columns, in order, and their titles.
 enum ChartColumn : std::size_t {
     kGearColumn, kRatioColumn, kDevelopmentColumn, kInchesColumn, kSpeedColumn, kStepColumn,
     kNearColumn, kLimitColumn, kChartColumns
+};
+inline constexpr const char* kChartColumnTitles[kChartColumns] = {
+    text::kColumnGear,  text::kColumnRatio, text::kColumnDevelopment, text::kColumnInches,
+    text::kColumnSpeed, text::kColumnStep,  text::kColumnNearGear,    text::kColumnLimit,
 };
 
 struct ChartGear {
@@ -50,16 +54,19 @@ struct ChartRow {
 
 // One set of gears with its own circumference and cadence.
 struct GearSet {
-    double cadence = 0;
+    double circumference = 0;  // mm
+    double cadence = 0;        // rpm
     std::vector<ChartRow> rows;      // one per chainring read above 0, in box order
     std::vector<ChartGear> gears;    // lightest development first; ties in row, then column order
     int leftOut = 0;                 // gears whose figures have no finite text in their room
+    bool longerEntrySetAside = false;  // as the setup says
 };
 
-GearSet BuildGearSet(const ChartReading& reading, const std::optional<DevelopmentLimit>& limit);
+GearSet BuildGearSet(const ChartSetup& setup, const std::optional<DevelopmentLimit>& limit);
 
 // With a limit: the heaviest gear within it and its margin, or that there is none; else empty.
 std::string LimitSummary(const GearSet& set, const std::optional<DevelopmentLimit>& limit);
 
-// How many gears were left out, or empty when none was.
-std::string LeftOutText(const GearSet& set);
+// What the chart notes about the set: how many gears were left out, and that a longer
+// cassette entry was set aside with what to do about it; empty when neither.
+std::string ChartNote(const GearSet& set);

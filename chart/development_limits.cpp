@@ -1,5 +1,6 @@
 #include "chart/development_limits.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "calc/number_text.h"
@@ -20,17 +21,18 @@ constexpr int kMillimetreDecimals = 3;
 
 std::span<const LimitChoice> LimitChoices() { return kLimitChoices; }
 
+int LimitChoicePosition(std::int64_t millimetres) {
+    const auto found = std::find_if(std::begin(kLimitChoices), std::end(kLimitChoices),
+                                    [millimetres](const LimitChoice& choice) { return choice.millimetres == millimetres; });
+    return static_cast<int>(found - std::begin(kLimitChoices));
+}
+
 DevelopmentLimit NamedLimit(const LimitChoice& choice) { return {choice.text, choice.millimetres}; }
 
 std::optional<DevelopmentLimit> ReadTypedLimit(std::string_view metres) {
-    const auto first = metres.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return std::nullopt;
-    metres = metres.substr(first, metres.find_last_not_of(" \t") + 1 - first);
-    double value = 0;
-    const auto [end, ec] = std::from_chars(metres.data(), metres.data() + metres.size(), value);
-    if (ec != std::errc() || end != metres.data() + metres.size()) return std::nullopt;
-    if (!(value > 0 && value <= kMostMetres)) return std::nullopt;
-    const std::optional<std::int64_t> mm = MillimetresOf(value);
+    const std::optional<double> value = ReadWholeNumber(metres);
+    if (!value || !(*value > 0 && *value <= kMostMetres)) return std::nullopt;
+    const std::optional<std::int64_t> mm = MillimetresOf(*value);
     if (!mm || *mm == 0) return std::nullopt;
     return DevelopmentLimit{text::kLimitTypedName + MetresText(*mm) + " m", *mm};
 }

@@ -21,6 +21,8 @@ struct LimitChoice {
 inline constexpr std::int64_t kNoLimit = 0;
 inline constexpr std::int64_t kTypedLimit = -1;
 std::span<const LimitChoice> LimitChoices();
+// The position in LimitChoices() of the choice of that limit, kNoLimit or kTypedLimit.
+int LimitChoicePosition(std::int64_t millimetres);
 
 // The limit of a choice that is neither "no limit" nor "typed".
 DevelopmentLimit NamedLimit(const LimitChoice& choice);

@@ -8,6 +8,7 @@
 #include <wx/settings.h>
 
 #include "calc/gear_figures.h"
+#include "calc/units.h"
 #include "chart/chart_axis.h"
 #include "platform/separator_colour.h"
 #include "platform/widget_text.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr double kMmPerM = 1000;
 // Tick labels stand at least this many label heights apart.
 constexpr int kTickSpacingLines = 4;
 // Band lanes stand at least this many pixels apart, so that a lane's line has a gap below.

@@ -1,14 +1,14 @@
-// The main window's part in the gear chart: opening it, and handing it each press of 計算.
+// The main window's part in the gear chart: opening it, and handing it the gears of each
+// press of 計算.
 #include "app/main_dialog.h"
 #include "chart/gear_chart_window.h"
 #include "platform/modeless_window.h"
-#include "res/resource_ids.h"
 
 void CMainDialog::OpenGearChart() {
     if (!m_gearChart) {
         ShareInputWithModalWindow(*this);
         m_gearChart = new GearChartWindow(this);
-        if (m_state.chartReading) m_gearChart->ShowReading(*m_state.chartReading);
+        if (m_state.chartSetup) m_gearChart->ShowSetup(*m_state.chartSetup);
         // The chart closes with the main window.
         Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
             m_gearChart->Close();
@@ -18,10 +18,7 @@ void CMainDialog::OpenGearChart() {
     m_gearChart->Open();
 }
 
-void CMainDialog::HandGearChartReading() {
-    ChartReading reading{m_state.gearInputs, {}, m_state.cassetteEntry};
-    for (std::size_t c = 0; c < reading.sprocketTexts.size(); ++c)
-        reading.sprocketTexts[c] = GetItemText(IDC_SPROCKET_FIRST + static_cast<int>(c), kGearInputBytes);
-    m_state.chartReading = reading;
-    if (m_gearChart) m_gearChart->ShowReading(reading);
+void CMainDialog::HandGearChart(const ChartSetup& setup) {
+    m_state.chartSetup = setup;
+    if (m_gearChart) m_gearChart->ShowSetup(setup);
 }

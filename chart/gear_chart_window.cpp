@@ -15,13 +15,13 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "chart/chart_control_ids.h"
 #include "chart/chart_file.h"
 #include "chart/chart_table.h"
 #include "chart/gear_chart_drawing.h"
 #include "platform/accessibility.h"
 #include "platform/message_box.h"
 #include "platform/widget_text.h"
-#include "res/resource_ids.h"
 #include "res/strings.h"
 
 namespace {
@@ -85,7 +85,7 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     SetAccessibleName(*typedLimit_, text::kLimitTyped);
     message_ = TextLine(panel, IDC_CHART_MESSAGE);
     summary_ = TextLine(panel, IDC_CHART_SUMMARY);
-    leftOut_ = TextLine(panel, IDC_CHART_LEFT_OUT);
+    note_ = TextLine(panel, IDC_CHART_NOTE);
     pin_ = new wxButton(panel, IDC_CHART_PIN, ToWidgetText(text::kChartPin));
     unpin_ = new wxButton(panel, IDC_CHART_UNPIN, ToWidgetText(text::kChartUnpin));
     bandLow_ = CadenceBox(panel, IDC_CHART_BAND_LOW, text::kBandLowName);
@@ -124,7 +124,7 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     auto* column = new wxBoxSizer(wxVERTICAL);
     column->Add(limitRow, wxSizerFlags().Border(wxALL, gap));
     column->Add(shareRow, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
-    for (wxStaticText* line : {message_, summary_, leftOut_})
+    for (wxStaticText* line : {message_, summary_, note_})
         column->Add(line, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, gap));
     column->Add(drawing_, wxSizerFlags(kDrawingShare).Expand().Border(wxALL, gap));
     column->Add(table_, wxSizerFlags(kTableShare).Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
@@ -180,8 +180,8 @@ void GearChartWindow::Open() {
     Raise();
 }
 
-void GearChartWindow::ShowReading(const ChartReading& reading) {
-    reading_ = reading;
+void GearChartWindow::ShowSetup(const ChartSetup& setup) {
+    current_ = Side{setup, {}};
     Refill();
 }
 
@@ -206,28 +206,25 @@ void GearChartWindow::ApplyTypedLimit() {
         return;
     }
     limit_ = typed;
-    limitSelection_ = static_cast<int>(LimitChoices().size()) - 1;
+    limitSelection_ = LimitChoicePosition(kTypedLimit);
     limitChoice_->SetSelection(limitSelection_);
     SetLine(message_, {});
     Refill();
 }
 
 void GearChartWindow::Refill() {
-    if (reading_) set_ = BuildGearSet(*reading_, limit_);
-    if (comparisonReading_) comparison_ = BuildGearSet(*comparisonReading_, limit_);
-    SetLine(summary_, reading_ ? LimitSummary(set_, limit_) : std::string());
-    SetLine(leftOut_, reading_ ? LeftOutText(set_) : std::string());
+    for (std::optional<Side>* side : {&current_, &comparison_})
+        if (*side) (*side)->gears = BuildGearSet((*side)->setup, limit_);
+    SetLine(summary_, current_ ? LimitSummary(current_->gears, limit_) : std::string());
+    SetLine(note_, current_ ? ChartNote(current_->gears) : std::string());
     FillTable();
-    pin_->Enable(reading_.has_value());
-    unpin_->Enable(comparisonReading_.has_value());
+    pin_->Enable(current_.has_value());
+    unpin_->Enable(comparison_.has_value());
     drawing_->Refresh();
 }
 
 void GearChartWindow::FillTable() {
-    std::optional<TableSet> comparison;
-    if (comparisonReading_) comparison = TableSet{&comparison_, comparisonReading_->inputs.circumference};
-    TextTable table = BuildChartTable({reading_ ? &set_ : nullptr, reading_ ? reading_->inputs.circumference : 0},
-                                      comparison, band_);
+    TextTable table = BuildChartTable(GearsOf(current_), GearsOf(comparison_), band_);
     table_->DeleteAllItems();
     if (table.header != shown_.header) {
         table_->ClearColumns();
@@ -243,16 +240,16 @@ void GearChartWindow::FillTable() {
 
 void GearChartWindow::PaintChart(wxDC& dc, const wxSize& size) const {
     dc.SetFont(drawing_->GetFont());
-    DrawGearChart(dc, size, {reading_ ? &set_ : nullptr, limit_, comparisonReading_ ? &comparison_ : nullptr, band_});
+    DrawGearChart(dc, size, {GearsOf(current_), limit_, GearsOf(comparison_), band_});
 }
 
 void GearChartWindow::Pin() {
-    comparisonReading_ = reading_;
+    comparison_ = current_;
     Refill();
 }
 
 void GearChartWindow::Unpin() {
-    comparisonReading_.reset();
+    comparison_.reset();
     Refill();
 }
 

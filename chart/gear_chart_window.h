@@ -23,8 +23,8 @@ class GearChartWindow : public wxFrame {
 public:
     explicit GearChartWindow(wxWindow* mainWindow);
 
-    // Shows what a press of 計算 read.
-    void ShowReading(const ChartReading& reading);
+    // Shows the gears of a press of 計算.
+    void ShowSetup(const ChartSetup& setup);
     // Shows the window beside the main window, or brings it to the front.
     void Open();
 
@@ -41,12 +41,18 @@ private:
     bool TableHasFocus() const;
     void PaintChart(wxDC& dc, const wxSize& size) const;
 
-    std::optional<ChartReading> reading_;
+    // A setup shown and its gears, worked with the limit in force.
+    struct Side {
+        ChartSetup setup;
+        GearSet gears;
+    };
+
+    static const GearSet* GearsOf(const std::optional<Side>& side) { return side ? &side->gears : nullptr; }
+
+    std::optional<Side> current_;     // nothing before the first press of 計算
+    std::optional<Side> comparison_;  // while one is pinned
     std::optional<DevelopmentLimit> limit_;
     int limitSelection_ = 0;
-    GearSet set_;
-    std::optional<ChartReading> comparisonReading_;
-    GearSet comparison_;
     std::optional<CadenceBand> band_;
     TextTable shown_;  // what the table lists
 
@@ -54,7 +60,7 @@ private:
     wxTextCtrl* typedLimit_;
     wxStaticText* message_;
     wxStaticText* summary_;
-    wxStaticText* leftOut_;
+    wxStaticText* note_;
     wxButton* pin_;
     wxButton* unpin_;
     wxTextCtrl* bandLow_;

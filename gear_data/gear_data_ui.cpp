@@ -3,6 +3,7 @@
 #include <wx/choice.h>
 
 #include "app/main_dialog.h"
+#include "gear_data/chart_sprockets.h"
 #include "gear_data/settings_dialog.h"
 #include "platform/widget_text.h"
 #include "res/resource_ids.h"
@@ -27,12 +28,13 @@ void FillCombo(wxWindow* window, const GearList& list) {
 // A file that cannot be opened leaves the lists as they were and says so; one that can
 // takes back that message, and only that one.
 void CMainDialog::LoadGearData() {
-    const std::string_view openFailed = text::kGearFileOpenFailed;
     if (std::optional<GearLists> lists = ReadGearFile()) {
         m_state.lists = std::move(*lists);
-        if (GetItemText(IDC_AVG_STATUS, openFailed.size() + 1) == openFailed) SetItemText(IDC_AVG_STATUS, "");
+        if (m_state.gearFileErrorShown) SetItemText(IDC_AVG_STATUS, "");
+        m_state.gearFileErrorShown = false;
     } else {
-        SetItemText(IDC_AVG_STATUS, openFailed);
+        SetItemText(IDC_AVG_STATUS, text::kGearFileOpenFailed);
+        m_state.gearFileErrorShown = true;
     }
     FillCombo(FindWindow(IDC_CRANKSET), m_state.lists.crankset);
     FillCombo(FindWindow(IDC_CASSETTE), m_state.lists.cassette);
@@ -44,14 +46,12 @@ void CMainDialog::LoadGearData() {
 }
 
 void CMainDialog::ShowCranksetEntry(int index) {
-    m_state.crankset = SplitCranksetEntry(m_state.lists.crankset.Entry(index));
-    SetItemTexts(IDC_CHAINRING_FIRST, m_state.crankset.Texts());
+    SetItemTexts(IDC_CHAINRING_FIRST, SplitCranksetEntry(m_state.lists.crankset.Entry(index)).Texts());
 }
 
 void CMainDialog::ShowCassetteEntry(int index) {
-    m_state.cassetteEntry = m_state.lists.cassette.Entry(index);
-    m_state.cassette = SplitCassetteEntry(m_state.cassetteEntry);
-    SetItemTexts(IDC_SPROCKET_FIRST, m_state.cassette.Texts());
+    m_state.cassette = SplitCassetteEntry(m_state.lists.cassette.Entry(index));
+    SetItemTexts(IDC_SPROCKET_FIRST, m_state.cassette.BoxTexts());
 }
 
 void CMainDialog::ShowTyreEntry(int index) {
@@ -72,6 +72,16 @@ void CMainDialog::OnChangeValues(wxCommandEvent&) {
 }
 
 void CMainDialog::OnUpdate(wxCommandEvent&) { LoadGearData(); }
+
+// The chart takes a longer cassette entry whole while the sprocket boxes still hold it.
+ChartSetup CMainDialog::ChartSetupOf(const GearInputs& inputs) const {
+    std::array<std::string, kSprocketBoxes> boxTexts;
+    for (std::size_t c = 0; c < boxTexts.size(); ++c)
+        boxTexts[c] = GetItemText(IDC_SPROCKET_FIRST + static_cast<int>(c), kGearInputBytes);
+    ChartSprockets chosen = ChooseChartSprockets(m_state.cassette, boxTexts, inputs.sprocket);
+    return {{inputs.chainring.begin(), inputs.chainring.end()}, std::move(chosen.sprockets),
+            inputs.circumference, inputs.cadence, chosen.longerEntrySetAside};
+}
 
 void CMainDialog::SetItemTexts(int firstId, std::span<const std::string_view> texts) {
     for (const std::string_view text : texts) SetItemText(firstId++, text);

@@ -45,9 +45,18 @@ void GearList::Append(std::string_view line) {
 
 CranksetFields SplitCranksetEntry(std::string_view entry) { return Split(entry, CranksetFields{}); }
 
-CassetteFields SplitCassetteEntry(std::string_view entry) { return Split(entry, CassetteFields{}); }
+CassetteFields SplitCassetteEntry(std::string_view entry) {
+    CassetteFields fields;
+    SplitEntry(entry, fields.slots);
+    fields.count = static_cast<std::size_t>(std::count(entry.begin(), entry.end(), '-')) + 1;
+    return fields;
+}
 
-WholeCassetteFields SplitWholeCassetteEntry(std::string_view entry) { return Split(entry, WholeCassetteFields{}); }
+std::array<std::string_view, kSprocketBoxes> CassetteFields::BoxTexts() const {
+    std::array<std::string_view, kSprocketBoxes> texts;
+    for (std::size_t i = 0; i < kSprocketBoxes; ++i) texts[i] = slots[i].data();
+    return texts;
+}
 
 TyreFields SplitTyreEntry(std::string_view entry, const TyreFields& previous) {
     return Split(entry, previous);

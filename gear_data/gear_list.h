@@ -35,16 +35,26 @@ struct EntryFields {
 };
 
 using CranksetFields = EntryFields<3>;   // chainrings 1 to 3
-using CassetteFields = EntryFields<10>;  // sprockets 1 to 10
 using TyreFields = EntryFields<2>;       // name, circumference in mm
+
+// The sprocket boxes of the speed table, and the most sprockets the gear chart takes of a
+// longer cassette entry.
+inline constexpr std::size_t kSprocketBoxes = 10;
+inline constexpr std::size_t kCassetteMaxSprockets = 15;
+
+// A cassette entry, split once: sprockets 1 to 15 and how many fields the entry has, those
+// beyond the slots included.
+struct CassetteFields : EntryFields<kCassetteMaxSprockets> {
+    std::size_t count = 0;
+
+    // The first ten fields: what the sprocket boxes show.
+    std::array<std::string_view, kSprocketBoxes> BoxTexts() const;
+};
 
 // An entry's fields: split at each "-", a field into each slot, cut to 9 bytes; fields
 // beyond the last slot are dropped and slots that no field reaches stay empty.
 CranksetFields SplitCranksetEntry(std::string_view entry);
 CassetteFields SplitCassetteEntry(std::string_view entry);
-// A cassette entry as far as the gear chart reads one: sprockets 1 to 15.
-using WholeCassetteFields = EntryFields<15>;
-WholeCassetteFields SplitWholeCassetteEntry(std::string_view entry);
 // The same, but a tyre line without "-" replaces only the name and keeps the circumference
 // of the previous tyre.
 TyreFields SplitTyreEntry(std::string_view entry, const TyreFields& previous);

@@ -3,10 +3,38 @@
 // Compiled with CP932 as the execution character set.
 namespace text {
 
+const char kMinimizeMenuEntry[] = "最小化(&N)";
+const char kCloseMenuEntry[] = "閉じる(&C)\tAlt+F4";
 const char kAboutMenuEntry[] = "Velmor のﾊﾞｰｼﾞｮﾝ情報(&A)...";
 const char kCadenceMissing[] = "Velmor へ回転数を入れます。";
 const char kHelpNotFound[] = "ブラウザが見つかりません";
 const char kHelpFileName[] = "Velmor.mht";
+const char kFigureRatio[] = "\nギア比 ";
+const char kFigureDevelopment[] = "\n展開 ";
+const char kFigureInches[] = " m\nギアインチ ";
+const char kNameCrankset[] = "Front Crankset";
+const char kNameCassette[] = "Cassette Sprocket";
+const char kNameTyre[] = "Tire surroundings length";
+const char kNameCircumference[] = "Tire surroundings length mm";
+const char kNameCadence[] = "Velmor rpm";
+const char kNameAvgDistance[] = "平均速度 距離 Km";
+const char kNameAvgTime[] = "時間";
+const char kNameAvgSpeed[] = "平均速度 速度 Km/h";
+const char kNameAvgMinutes[] = "分で計算";
+const char kNameGradLength[] = "坂の距離 Km";
+const char kNameGradHeight[] = "坂の勾配 標高 m";
+const char kNameGradGradient[] = "平均勾配 %";
+const char kNameEnergyDistance[] = "消費カロリー 距離 Km";
+const char kNameEnergyClass[] = "消費カロリー 速度 Km/h";
+const char kNameEnergyWeight[] = "体重+自転車重量 Kg";
+const char kNameEnergyHeight[] = "消費カロリー 標高 m";
+const char kNameEnergyGradient[] = "勾配 %";
+const char kNameEnergyResult[] = "カロリー Kcal";
+const char kNameGearNumber[] = "速";
+const char kNameSprocketBox[] = " スプロケット歯数";
+const char kNameChainringBox[] = " チェーンリング歯数";
+const char kNameCellChainring[] = " チェーンリング ";
+const char kNameCellSprocket[] = " スプロケット Km/h";
 const char kGearFileName[] = "Velmor.ini";
 const char kGearFileOpenFailed[] = "Velmor.iniファイルのオープンができません。";
 const char kGearFileWriteFailed[] = "書き込みファイルをオープンできません。";
@@ -39,6 +67,8 @@ const char kChartBeforeFirstPress[] = "計算ボタンを押すとギアが表�
 const char kChartNoGear[] = "表示するギアがありません。歯数と周長を入れて計算ボタンを押してください。";
 const char kChartLeftOutBefore[] = "数値が表せないギア ";
 const char kChartLeftOutAfter[] = " 個を省きました。";
+const char kChartSprocketsSetAside[] =
+    "スプロケットの欄が変わったので、欄の 10 枚で表示しています。カセットの全部の歯数を表示するには、リストからカセットを選び直してください。";
 const char kChainringSuffix[] = "T";
 const char kDevelopmentAxis[] = "展開 m";
 const char kSpeedAxisBefore[] = "速度 km/h (";

@@ -3,13 +3,45 @@
 
 namespace text {
 
-// The system menu.
+// The system menu: the platform's own entries where the program adds them, then the program's.
+extern const char kMinimizeMenuEntry[];
+extern const char kCloseMenuEntry[];
 extern const char kAboutMenuEntry[];
 
 // Main window and About box.
 extern const char kCadenceMissing[];
 extern const char kHelpNotFound[];
 extern const char kHelpFileName[];
+// A speed cell's figures, each after the gear's name: "53×11", "ギア比 4.82", ...
+extern const char kFigureRatio[];
+extern const char kFigureDevelopment[];
+extern const char kFigureInches[];
+
+// What a screen reader calls the main window's boxes: by their labels, and in the gear table
+// by gear number ("1速") and what the box holds.
+extern const char kNameCrankset[];
+extern const char kNameCassette[];
+extern const char kNameTyre[];
+extern const char kNameCircumference[];
+extern const char kNameCadence[];
+extern const char kNameAvgDistance[];
+extern const char kNameAvgTime[];
+extern const char kNameAvgSpeed[];
+extern const char kNameAvgMinutes[];
+extern const char kNameGradLength[];
+extern const char kNameGradHeight[];
+extern const char kNameGradGradient[];
+extern const char kNameEnergyDistance[];
+extern const char kNameEnergyClass[];
+extern const char kNameEnergyWeight[];
+extern const char kNameEnergyHeight[];
+extern const char kNameEnergyGradient[];
+extern const char kNameEnergyResult[];
+extern const char kNameGearNumber[];
+extern const char kNameSprocketBox[];
+extern const char kNameChainringBox[];
+extern const char kNameCellChainring[];
+extern const char kNameCellSprocket[];
 
 // Gear-data file and editor.
 extern const char kGearFileName[];
@@ -50,6 +82,7 @@ extern const char kChartBeforeFirstPress[];
 extern const char kChartNoGear[];
 extern const char kChartLeftOutBefore[];
 extern const char kChartLeftOutAfter[];
+extern const char kChartSprocketsSetAside[];
 extern const char kChainringSuffix[];
 extern const char kDevelopmentAxis[];
 extern const char kSpeedAxisBefore[];

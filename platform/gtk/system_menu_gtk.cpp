@@ -10,6 +10,7 @@
 #include <wx/menu.h>
 
 #include "platform/widget_text.h"
+#include "res/strings.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ struct Entry {
 };
 // The platform's own entries, then the program's.
 constexpr Entry kStandardEntries[] = {
-    {syscmd::kMinimize, wxID_ICONIZE_FRAME, "最小化(&N)"},
-    {syscmd::kClose, wxID_CLOSE_FRAME, "閉じる(&C)\tAlt+F4"},
+    {syscmd::kMinimize, wxID_ICONIZE_FRAME, text::kMinimizeMenuEntry},
+    {syscmd::kClose, wxID_CLOSE_FRAME, text::kCloseMenuEntry},
 };
 
 // The program's entries: command and text.

@@ -46,7 +46,7 @@ TEST_F(CalcUiTest, EnterInTheCadenceBoxFillsTheTableAndALaterPressEmptiesCells) 
     Press(IDC_CALCULATE);
     EXPECT_EQ(Cell(2, 3), "");
     EXPECT_EQ(Cell(2, 4), "2.69");
-    EXPECT_EQ(dialog_->State().gearInputs.cadence, 9);  // kept as the press read it
+    EXPECT_EQ(dialog_->State().chartSetup->cadence, 9);  // handed on as the press read it
 }
 
 // Each cell's tooltip (and description) tells its gear as the last press read it.

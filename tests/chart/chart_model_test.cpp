@@ -1,9 +1,8 @@
 #include "chart/chart_model.h"
 
-#include <cstdlib>
-
 #include <gtest/gtest.h>
 
+#include "calc/units.h"
 #include "chart/chart_axis.h"
 #include "res/strings.h"
 
@@ -11,22 +10,9 @@ namespace {
 
 using Cells = std::array<std::string, kChartColumns>;
 
-// A press of 計算 with the boxes holding the entry's first ten fields.
-ChartReading Reading(std::vector<double> chainrings, const std::string& entry, double circumference,
-                     double cadence = 90) {
-    ChartReading reading;
-    reading.cassetteEntry = entry + "\n";
-    reading.inputs.cadence = cadence;
-    reading.inputs.circumference = circumference;
-    for (std::size_t r = 0; r < chainrings.size(); ++r) reading.inputs.chainring[r] = chainrings[r];
-    std::size_t c = 0;
-    for (std::size_t from = 0; c < 10 && from <= entry.size(); ++c) {
-        const std::size_t to = std::min(entry.find('-', from), entry.size());
-        reading.sprocketTexts[c] = entry.substr(from, to - from);
-        reading.inputs.sprocket[c] = std::atof(reading.sprocketTexts[c].c_str());
-        from = to + 1;
-    }
-    return reading;
+ChartSetup Gears(std::vector<double> chainrings, std::vector<double> sprockets, double circumference,
+                 double cadence = 90) {
+    return {std::move(chainrings), std::move(sprockets), circumference, cadence, false};
 }
 
 std::vector<Cells> Table(const GearSet& set) {
@@ -35,10 +21,10 @@ std::vector<Cells> Table(const GearSet& set) {
     return rows;
 }
 
-const DevelopmentLimit kJunior = NamedLimit(LimitChoices()[1]);
+const DevelopmentLimit kJunior = NamedLimit(LimitChoices()[LimitChoicePosition(7930)]);
 
 TEST(ChartModel, TwelveSpeedCassette) {
-    const GearSet set = BuildGearSet(Reading({50, 34}, "11-12-13-14-15-16-17-19-21-24-27-30", 2096), kJunior);
+    const GearSet set = BuildGearSet(Gears({50, 34}, {11, 12, 13, 14, 15, 16, 17, 19, 21, 24, 27, 30}, 2096), kJunior);
     const std::vector<Cells> expected = {
         {"34×30", "1.13", "2.375", "29.8", "12.83", "", "", ""},
         {"34×27", "1.26", "2.639", "33.1", "14.25", "11.1", "", ""},
@@ -69,40 +55,50 @@ TEST(ChartModel, TwelveSpeedCassette) {
     EXPECT_EQ(LimitSummary(set, kJunior), "制限内の最大ギア 50×14 展開 7.486 m (余裕 0.444 m)");
 }
 
-TEST(ChartModel, ThirteenSpeedCassetteWhileTheBoxesHoldItsFirstTen) {
-    const std::string entry = "9-10-11-12-13-14-16-18-20-23-27-31-36";
-    ChartReading reading = Reading({40}, entry, 2096, 0);
-    const GearSet set = BuildGearSet(reading, std::nullopt);
-    ASSERT_EQ(set.gears.size(), 13u);
-    EXPECT_EQ(set.gears[0].cells, (Cells{"40×36", "1.11", "2.329", "29.2", "", "", "", ""}));
-    EXPECT_EQ(set.gears[12].cells, (Cells{"40×9", "4.44", "9.316", "116.7", "", "11.1", "", ""}));
-
-    EXPECT_EQ(ChartSprockets(Reading({40}, entry + "-40-44-48", 2096)).size(), 15u);
-    reading.sprocketTexts[4] = "13.0";  // reads the same, but the box was changed
-    EXPECT_EQ(ChartSprockets(reading).size(), 10u);
-}
-
 TEST(ChartModel, AJuniorGearExactlyOnTheLimitAndOneAMillimetreOver) {
-    const GearSet on = BuildGearSet(Reading({52}, "14", 2135), kJunior);
+    const GearSet on = BuildGearSet(Gears({52}, {14}, 2135), kJunior);
     ASSERT_EQ(on.gears.size(), 1u);
     EXPECT_EQ(on.gears[0].millimetres, 7930);
     EXPECT_FALSE(on.gears[0].overLimit);
     EXPECT_EQ(LimitSummary(on, kJunior), "制限内の最大ギア 52×14 展開 7.930 m (余裕 0.000 m)");
-    const GearSet over = BuildGearSet(Reading({52}, "14", 2135.27), kJunior);
+    const GearSet over = BuildGearSet(Gears({52}, {14}, 2135.27), kJunior);
     EXPECT_EQ(over.gears[0].millimetres, 7931);
     EXPECT_EQ(over.gears[0].cells[kLimitColumn], text::kOverLimit);
     EXPECT_EQ(LimitSummary(over, kJunior), text::kLimitSummaryNone);
 }
 
+// The shown development meets the limit while the unrounded one lies just past it: the
+// gear passes, as officials measure in whole millimetres.
+TEST(ChartModel, AGearIsCheckedByItsDevelopmentRoundedToMillimetres) {
+    const std::pair<double, bool> cases[] = {{2135.1, false}, {2135.14, true}, {2134.9, false}};
+    for (const auto& [circumference, over] : cases) {
+        const GearSet set = BuildGearSet(Gears({52}, {14}, circumference), kJunior);
+        EXPECT_EQ(set.gears[0].overLimit, over) << circumference;
+        EXPECT_EQ(set.gears[0].cells[kLimitColumn], over ? text::kOverLimit : "") << circumference;
+    }
+}
+
+TEST(ChartModel, TheNoteTellsOfGearsLeftOutAndOfALongerCassetteSetAside) {
+    ChartSetup setup = Gears({50, 1e15}, {1}, 2096);
+    EXPECT_EQ(ChartNote(BuildGearSet(setup, std::nullopt)), "数値が表せないギア 1 個を省きました。");
+    setup.longerEntrySetAside = true;
+    EXPECT_EQ(ChartNote(BuildGearSet(setup, std::nullopt)),
+              std::string("数値が表せないギア 1 個を省きました。") + text::kChartSprocketsSetAside);
+    setup.chainrings = {50};
+    EXPECT_EQ(ChartNote(BuildGearSet(setup, std::nullopt)), text::kChartSprocketsSetAside);
+    setup.longerEntrySetAside = false;
+    EXPECT_EQ(ChartNote(BuildGearSet(setup, std::nullopt)), "");
+}
+
 TEST(ChartModel, NearGearTiesGoToTheLowerChainringThenTheLowerColumn) {
-    const GearSet rings = BuildGearSet(Reading({50, 45, 40}, "20-18-16", 2000), std::nullopt);
+    const GearSet rings = BuildGearSet(Gears({50, 45, 40}, {20, 18, 16}, 2000), std::nullopt);
     std::vector<std::string> order, nearest;
     for (const ChartGear& gear : rings.gears)
         if (gear.development == 5) order.push_back(gear.cells[kGearColumn]), nearest.push_back(gear.cells[kNearColumn]);
     EXPECT_EQ(order, (std::vector<std::string>{"50×20", "45×18", "40×16"}));  // equal: box order
     EXPECT_EQ(nearest, (std::vector<std::string>{"40×16", "40×16", "45×18"}));
 
-    const GearSet columns = BuildGearSet(Reading({40, 50}, "16-20-20", 2000), std::nullopt);
+    const GearSet columns = BuildGearSet(Gears({40, 50}, {16, 20, 20}, 2000), std::nullopt);
     const ChartGear& gear = columns.gears[2];
     ASSERT_EQ(gear.cells[kGearColumn], "40×16");
     EXPECT_EQ(columns.gears[*gear.nearest].column, 1u);
@@ -110,19 +106,39 @@ TEST(ChartModel, NearGearTiesGoToTheLowerChainringThenTheLowerColumn) {
 }
 
 TEST(ChartModel, ARowWithNoGearAndTheGearsLeftOut) {
-    const GearSet set = BuildGearSet(Reading({50, 0, 1e15}, "1-2", 2096), std::nullopt);
+    const GearSet set = BuildGearSet(Gears({50, 0, 1e15}, {1, 2}, 2096), std::nullopt);
     ASSERT_EQ(set.rows.size(), 2u);
     EXPECT_EQ(set.rows[1].label, "1000000000000000T");
     EXPECT_TRUE(set.rows[1].gears.empty());
     EXPECT_EQ(set.gears.size(), 2u);
-    EXPECT_EQ(LeftOutText(set), "数値が表せないギア 2 個を省きました。");
-    EXPECT_EQ(BuildGearSet(Reading({50}, "11", 0), std::nullopt).leftOut, 1);
+    EXPECT_EQ(ChartNote(set), "数値が表せないギア 2 個を省きました。");
+    EXPECT_EQ(BuildGearSet(Gears({50}, {11}, 0), std::nullopt).leftOut, 1);
+}
+
+// Each named choice's millimetres are the metres its label shows.
+TEST(DevelopmentLimits, EachChoiceLimitsTheMetresItsLabelShows) {
+    const std::pair<const char*, std::int64_t> expected[] = {
+        {text::kLimitNone, kNoLimit}, {text::kLimitJunior, 7930}, {text::kLimitU17, 7010},
+        {text::kLimitU15, 6100},      {text::kLimitU13, 5660},    {text::kLimitTyped, kTypedLimit},
+    };
+    ASSERT_EQ(LimitChoices().size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const LimitChoice& choice = LimitChoices()[i];
+        EXPECT_STREQ(choice.text, expected[i].first);
+        EXPECT_EQ(choice.millimetres, expected[i].second) << choice.text;
+        EXPECT_EQ(LimitChoicePosition(choice.millimetres), static_cast<int>(i));
+        if (choice.millimetres <= 0) continue;
+        const std::string label = choice.text;
+        const std::string metres = label.substr(label.rfind(' ', label.size() - 3) + 1);
+        EXPECT_EQ(metres, MetresText(choice.millimetres).substr(0, 4) + " m") << label;
+        EXPECT_EQ(NamedLimit(choice).millimetres, choice.millimetres);
+    }
 }
 
 TEST(DevelopmentLimits, TypedLimitsAreMetresAbove0AndAtMost100RoundedHalfUpToMillimetres) {
     constexpr std::int64_t kRefused = -1;
     const std::pair<const char*, std::int64_t> cases[] = {
-        {"7.5", 7500}, {" 6.6375 ", 6638}, {"100", 100000}, {"0.0005", 1}, {"0.0004", kRefused},
+        {"7.5", 7500}, {" 6.6375 ", 6638}, {"+7.93", 7930}, {"100", 100000}, {"0.0005", 1}, {"0.0004", kRefused},
         {"100.0001", kRefused}, {"0", kRefused}, {"-1", kRefused}, {"7.9m", kRefused}, {"", kRefused},
         {"nan", kRefused}, {"abc", kRefused},
     };
@@ -149,6 +165,7 @@ TEST(ChartAxis, LogarithmicPositionsAndRoundTicksOnBothScales) {
     EXPECT_EQ(labels(axis.DevelopmentTicks(5)), (Texts{"2", "5"}));
     EXPECT_EQ(labels(axis.SpeedTicks(90, 6)), (Texts{"12", "15", "20", "25", "30", "40"}));
     EXPECT_DOUBLE_EQ(axis.SpeedTicks(90, 6)[2].position, axis.Position(20 / 5.4));
+    EXPECT_DOUBLE_EQ(SpeedAt(2, 90), 10.8);
     EXPECT_TRUE(axis.SpeedTicks(0, 6).empty());
 }
 

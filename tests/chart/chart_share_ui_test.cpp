@@ -9,6 +9,7 @@
 #include <wx/mstream.h>
 
 #include "chart/gear_chart_window.h"
+#include "chart/chart_control_ids.h"
 #include "res/strings.h"
 #include "tests/support/window_test.h"
 

@@ -6,6 +6,7 @@
 #include <wx/dataview.h>
 #include <wx/textctrl.h>
 
+#include "chart/chart_control_ids.h"
 #include "res/strings.h"
 #include "tests/support/window_test.h"
 
@@ -99,7 +100,7 @@ TEST_F(GearChartTest, ALimitFlagsRowsAndABadTypedLimitIsRefused) {
     dialog_->OpenGearChart();
     GearChartWindow* chart = FindShownWindow<GearChartWindow>();
     ASSERT_TRUE(chart);
-    Choose(chart->FindWindow(IDC_CHART_LIMIT), 1);
+    Choose(chart->FindWindow(IDC_CHART_LIMIT), LimitChoicePosition(7930));
     const std::string summary = "制限内の最大ギア 48×13 展開 7.739 m (余裕 0.191 m)";
     EXPECT_EQ(TextOf(chart, IDC_CHART_SUMMARY), summary);
     std::vector<Cells> rows = Rows(*chart);
@@ -107,9 +108,9 @@ TEST_F(GearChartTest, ALimitFlagsRowsAndABadTypedLimitIsRefused) {
     EXPECT_EQ(rows[23][kLimitColumn], text::kOverLimit);
 
     SetControlText(chart->FindWindow(IDC_CHART_TYPED_LIMIT), "7.9m");
-    Choose(chart->FindWindow(IDC_CHART_LIMIT), 5);
+    Choose(chart->FindWindow(IDC_CHART_LIMIT), LimitChoicePosition(kTypedLimit));
     EXPECT_EQ(TextOf(chart, IDC_CHART_MESSAGE), text::kLimitBad);
-    EXPECT_EQ(static_cast<wxChoice*>(chart->FindWindow(IDC_CHART_LIMIT))->GetSelection(), 1);
+    EXPECT_EQ(static_cast<wxChoice*>(chart->FindWindow(IDC_CHART_LIMIT))->GetSelection(), LimitChoicePosition(7930));
     EXPECT_EQ(TextOf(chart, IDC_CHART_SUMMARY), summary);
 
     SetControlText(chart->FindWindow(IDC_CHART_TYPED_LIMIT), " 6.6375 ");
@@ -119,11 +120,14 @@ TEST_F(GearChartTest, ALimitFlagsRowsAndABadTypedLimitIsRefused) {
     EXPECT_EQ(TextOf(chart, IDC_CHART_SUMMARY), "制限内の最大ギア 38×12 展開 6.637 m (余裕 0.001 m)");
 }
 
+// The chart takes a longer list entry whole while the boxes hold it, says so when they no
+// longer do, and takes it whole again once it is chosen again.
 TEST_F(GearChartTest, ACassetteOfThirteenTakesAllItsSprocketsUntilABoxIsChanged) {
     WriteBytes(text::kGearFileName,
-               "Front Crankset\r\n28-38-48\r\nfEnd\r\nCassette\r\n9-10-11-12-13-14-16-18-20-23-27-31-36\r\n"
-               "cEnd\r\nTire surroundings\r\n700x23C-2096\r\ntEnd\r\n");
+               "Front Crankset\r\n28-38-48\r\nfEnd\r\nCassette\r\n24-21-18\r\n"
+               "9-10-11-12-13-14-16-18-20-23-27-31-36\r\ncEnd\r\nTire surroundings\r\n700x23C-2096\r\ntEnd\r\n");
     Press(IDC_UPDATE);
+    Choose(Control(IDC_CASSETTE), 1);
     Set(IDC_CADENCE, "90");
     Press(IDC_CALCULATE);
     dialog_->OpenGearChart();
@@ -131,9 +135,23 @@ TEST_F(GearChartTest, ACassetteOfThirteenTakesAllItsSprocketsUntilABoxIsChanged)
     ASSERT_TRUE(chart);
     EXPECT_EQ(Rows(*chart).size(), 39u);
     EXPECT_EQ(Rows(*chart).front()[kGearColumn], "28×36");
-    Set(IDC_SPROCKET_FIRST, "10");
+    EXPECT_EQ(TextOf(chart, IDC_CHART_NOTE), "");
+
+    Set(IDC_SPROCKET_LAST, "25");
     Press(IDC_CALCULATE);
     EXPECT_EQ(Rows(*chart).size(), 30u);
+    EXPECT_EQ(Rows(*chart).front()[kGearColumn], "28×25");
+    EXPECT_EQ(TextOf(chart, IDC_CHART_NOTE), text::kChartSprocketsSetAside);
+
+    Choose(Control(IDC_CASSETTE), 0);
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(Rows(*chart).size(), 9u);
+    EXPECT_EQ(TextOf(chart, IDC_CHART_NOTE), "");  // a short entry sets nothing aside
+
+    Choose(Control(IDC_CASSETTE), 1);
+    Press(IDC_CALCULATE);
+    EXPECT_EQ(Rows(*chart).size(), 39u);
+    EXPECT_EQ(TextOf(chart, IDC_CHART_NOTE), "");
 }
 
 }  // namespace

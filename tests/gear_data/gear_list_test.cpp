@@ -22,8 +22,17 @@ TEST(SplitEntry, SplitsAtEachDashIntoFieldsOfNineBytes) {
         {"1-2-3-4-5", {"1", "2", "3"}},
     };
     for (const auto& [entry, fields] : chainrings) EXPECT_EQ(TextsOf(SplitCranksetEntry(entry)), fields) << entry;
-    EXPECT_EQ(TextsOf(SplitCassetteEntry("1-2-3-4-5-6-7-8-9-10-11\n")),
-              (Texts{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+}
+
+// A cassette entry is split once into 15 slots, the boxes showing the first ten.
+TEST(SplitCassetteEntry, KeepsFifteenSprocketsAndCountsEveryField) {
+    const CassetteFields fields = SplitCassetteEntry("1-2-3-4-5-6-7-8-9-10-11-12-13-14-15-16-17\n");
+    EXPECT_EQ(TextsOf(fields), (Texts{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15"}));
+    EXPECT_EQ(fields.count, 17u);
+    const auto boxes = fields.BoxTexts();
+    EXPECT_EQ(Texts(boxes.begin(), boxes.end()), (Texts{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    EXPECT_EQ(SplitCassetteEntry("24-21\n").count, 2u);
+    EXPECT_EQ(SplitCassetteEntry("").count, 1u);
 }
 
 // The circumference of the previous tyre stays only where the line has no "-".

@@ -1,0 +1,19 @@
+// Identifiers of the gear chart window's controls.
+#pragma once
+
+enum : int {
+    IDC_CHART_LIMIT = 1100,
+    IDC_CHART_TYPED_LIMIT = 1101,
+    IDC_CHART_APPLY_LIMIT = 1102,
+    IDC_CHART_MESSAGE = 1103,
+    IDC_CHART_SUMMARY = 1104,
+    IDC_CHART_NOTE = 1105,
+    IDC_CHART_DRAWING = 1106,
+    IDC_CHART_TABLE = 1107,
+    IDC_CHART_PIN = 1108,
+    IDC_CHART_UNPIN = 1109,
+    IDC_CHART_BAND_LOW = 1110,
+    IDC_CHART_BAND_HIGH = 1111,
+    IDC_CHART_APPLY_BAND = 1112,
+    IDC_CHART_SAVE = 1113,
+};

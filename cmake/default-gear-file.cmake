@@ -2,17 +2,17 @@
 # build time by the program's own code (DefaultGearFileText through the text-file writer,
 # as the editor writes it), so that no second copy of it exists. It goes to a folder of
 # its own, where no gear data that a developer edits could be overwritten.
-set(VELMOR_DEFAULT_GEAR_FILE ${CMAKE_BINARY_DIR}/default-gear/Velmor.ini
+set(VELMOR_DEFAULT_GEAR_FILE ${PROJECT_BINARY_DIR}/default-gear/Velmor.ini
     CACHE INTERNAL "The built default gear data")
 get_filename_component(folder ${VELMOR_DEFAULT_GEAR_FILE} DIRECTORY)
 file(MAKE_DIRECTORY ${folder})
-set(writer_source ${CMAKE_SOURCE_DIR}/packaging/gear-file)
+set(writer_source ${PROJECT_SOURCE_DIR}/packaging/gear-file)
 
 if(CMAKE_CROSSCOMPILING)
   # The writer for the build machine, from the same sources (see its project); rebuilt
   # whenever they change, as ExternalProject cannot see them itself.
   include(ExternalProject)
-  set(host ${CMAKE_BINARY_DIR}/gear-file-writer)
+  set(host ${PROJECT_BINARY_DIR}/gear-file-writer)
   set(writer ${host}/velmor_gear_file_writer)
   ExternalProject_Add(velmor_gear_file_writer
     SOURCE_DIR ${writer_source}

@@ -4,9 +4,9 @@
 # is a folder to unpack and run; the installer puts the gear data into the user's folder
 # instead of the program's.
 install(TARGETS Velmor RUNTIME DESTINATION .)
-install(FILES ${CMAKE_SOURCE_DIR}/res/readme-windows.txt DESTINATION . RENAME README.txt)
+install(FILES ${PROJECT_SOURCE_DIR}/res/readme-windows.txt DESTINATION . RENAME README.txt)
 install(FILES ${VELMOR_HELP_FILE} ${VELMOR_DEFAULT_GEAR_FILE} DESTINATION .)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/packaging/windows/licences DESTINATION .)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/packaging/windows/licences DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Velmor)
@@ -25,13 +25,13 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
 else()
   set(nsis_target x86-unicode)
 endif()
-set(stage ${CMAKE_BINARY_DIR}/installer-stage)
+set(stage ${PROJECT_BINARY_DIR}/installer-stage)
 add_custom_target(installer
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
-  COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${stage} --strip
+  COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${stage} --strip
   COMMAND ${VELMOR_MAKENSIS} -V2 -INPUTCHARSET UTF8 -DVERSION=${PROJECT_VERSION}
-          -DSTAGE=${stage} -DICON=${CMAKE_SOURCE_DIR}/res/velmor.ico -DTARGET=${nsis_target}
-          -DOUTFILE=${CMAKE_BINARY_DIR}/Velmor-${PROJECT_VERSION}-setup.exe
-          ${CMAKE_SOURCE_DIR}/packaging/windows/velmor.nsi
+          -DSTAGE=${stage} -DICON=${PROJECT_SOURCE_DIR}/res/velmor.ico -DTARGET=${nsis_target}
+          -DOUTFILE=${PROJECT_BINARY_DIR}/Velmor-${PROJECT_VERSION}-setup.exe
+          ${PROJECT_SOURCE_DIR}/packaging/windows/velmor.nsi
   DEPENDS Velmor velmor_help velmor_default_gear_file
   VERBATIM)

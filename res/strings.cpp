@@ -69,6 +69,9 @@ const char kChartLeftOutBefore[] = "数値が表せないギア ";
 const char kChartLeftOutAfter[] = " 個を省きました。";
 const char kChartSprocketsSetAside[] =
     "スプロケットの欄が変わったので、欄の 10 枚で表示しています。カセットの全部の歯数を表示するには、リストからカセットを選び直してください。";
+const char kLegendSeparator[] = " / ";
+const char kLegendMillimetres[] = " mm";
+const char kLegendRpm[] = " rpm";
 const char kChainringSuffix[] = "T";
 const char kDevelopmentAxis[] = "展開 m";
 const char kSpeedAxisBefore[] = "速度 km/h (";

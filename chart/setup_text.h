@@ -1,0 +1,14 @@
+// A chart setup told in a line of text: for the comparison's legend, a saved chart's caption
+// and its proposed file name.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "chart/chart_model.h"
+
+// Teeth above 0 as read, joined by "-": "50-34", "11-12-13"; empty when there are none.
+std::string TeethList(std::span<const double> teeth);
+
+// "50-34 / 2105 mm / 90 rpm": the chainrings, circumference and cadence of a setup.
+std::string SetupLegend(const ChartSetup& setup);

@@ -1,0 +1,20 @@
+#include "chart/setup_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SetupText, TeethAboveZeroAsReadJoinedByDashes) {
+    const std::pair<std::vector<double>, std::string> cases[] = {
+        {{50, 34}, "50-34"}, {{0, 38, 0, 28.5}, "38-28.5"}, {{0, -3}, ""}, {{}, ""},
+        {{11, 12, 13, 14, 15, 17, 19, 21, 24, 27, 30, 34, 38}, "11-12-13-14-15-17-19-21-24-27-30-34-38"},
+    };
+    for (const auto& [teeth, text] : cases) EXPECT_EQ(TeethList(teeth), text);
+}
+
+TEST(SetupText, TheLegendNamesChainringsTyreAndCadence) {
+    EXPECT_EQ(SetupLegend({{50, 34, 0}, {11, 30}, 2105, 90, false}), "50-34 / 2105 mm / 90 rpm");
+    EXPECT_EQ(SetupLegend({{48}, {}, 2096.5, 87.25, false}), "48 / 2096.5 mm / 87.25 rpm");
+}
+
+}  // namespace

@@ -29,12 +29,13 @@ int LimitChoicePosition(std::int64_t millimetres) {
 
 DevelopmentLimit NamedLimit(const LimitChoice& choice) { return {choice.text, choice.millimetres}; }
 
-std::optional<DevelopmentLimit> ReadTypedLimit(std::string_view metres) {
+LimitReading ReadTypedLimit(std::string_view metres) {
     const std::optional<double> value = ReadWholeNumber(metres);
-    if (!value || !(*value > 0 && *value <= kMostMetres)) return std::nullopt;
+    if (!value) return {std::nullopt, text::kLimitNotNumber};
+    if (!(*value > 0 && *value <= kMostMetres)) return {std::nullopt, text::kLimitBad};
     const std::optional<std::int64_t> mm = MillimetresOf(*value);
-    if (!mm || *mm == 0) return std::nullopt;
-    return DevelopmentLimit{text::kLimitTypedName + MetresText(*mm) + " m", *mm};
+    if (!mm || *mm == 0) return {std::nullopt, text::kLimitBad};
+    return {DevelopmentLimit{text::kLimitTypedName + MetresText(*mm) + " m", *mm}, nullptr};
 }
 
 std::optional<std::int64_t> MillimetresOf(double metres) {

@@ -27,9 +27,15 @@ int LimitChoicePosition(std::int64_t millimetres);
 // The limit of a choice that is neither "no limit" nor "typed".
 DevelopmentLimit NamedLimit(const LimitChoice& choice);
 
-// A typed limit in metres, above 0 and at most 100, rounded half up to millimetres;
-// nothing for any other text.
-std::optional<DevelopmentLimit> ReadTypedLimit(std::string_view metres);
+// A typed limit, or the message that refuses it (the limit in force then stays).
+struct LimitReading {
+    std::optional<DevelopmentLimit> limit;
+    const char* refusal = nullptr;
+};
+
+// A typed limit in metres, a number of half-width digits (blanks around it allowed), above
+// 0 and at most 100, rounded half up to millimetres.
+LimitReading ReadTypedLimit(std::string_view metres);
 
 // Metres rounded half up to whole millimetres, as the cells round (7.9299999999999997 m is
 // 7930 mm); nothing when the value has no text within a cell's room.

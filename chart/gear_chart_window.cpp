@@ -17,6 +17,7 @@
 
 #include "chart/chart_control_ids.h"
 #include "chart/chart_file.h"
+#include "chart/chart_placement.h"
 #include "chart/chart_table.h"
 #include "chart/gear_chart_drawing.h"
 #include "platform/accessibility.h"
@@ -26,13 +27,14 @@
 
 namespace {
 
-const wxSize kInitialSize(760, 640);  // in DIP
+const wxSize kTableMinSize(-1, 120);  // in DIP: a few rows of the table
 constexpr int kGap = 8;                   // between the windows and around controls, in DIP
 constexpr int kDrawingShare = 3;          // of the height below the lines of text
 constexpr int kTableShare = 2;
 
-// Room of a cadence box: "120.5" and a little.
+// Room of a cadence box: "120.5" and a little; of the typed limit: "7.930" and a little.
 constexpr char kBandBoxSample[] = "0000.0";
+constexpr char kTypedLimitSample[] = "000.0000";
 
 wxStaticText* TextLine(wxWindow* parent, int id) {
     auto* line = new wxStaticText(parent, id, wxString(), wxDefaultPosition, wxDefaultSize,
@@ -70,7 +72,7 @@ wxString FileDialogWildcard() {
 
 GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     : wxFrame(mainWindow, wxID_ANY, ToWidgetText(text::kGearChartTitle), wxDefaultPosition,
-              wxDefaultSize, wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT) {
+              wxDefaultSize, wxDEFAULT_FRAME_STYLE) {
     auto* panel = new wxPanel(this);
     const int gap = FromDIP(kGap);
 
@@ -79,6 +81,7 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     limitChoice_->SetSelection(limitSelection_);
     typedLimit_ = new wxTextCtrl(panel, IDC_CHART_TYPED_LIMIT, wxString(), wxDefaultPosition,
                                  wxDefaultSize, wxTE_PROCESS_ENTER);
+    typedLimit_->SetInitialSize(typedLimit_->GetSizeFromTextSize(typedLimit_->GetTextExtent(kTypedLimitSample)));
     auto* apply = new wxButton(panel, IDC_CHART_APPLY_LIMIT, ToWidgetText(text::kLimitApply));
     auto* limitLabel = new wxStaticText(panel, wxID_ANY, ToWidgetText(text::kLimitLabel));
     SetAccessibleName(*limitChoice_, text::kLimitLabel);
@@ -128,6 +131,8 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
         column->Add(line, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, gap));
     column->Add(drawing_, wxSizerFlags(kDrawingShare).Expand().Border(wxALL, gap));
     column->Add(table_, wxSizerFlags(kTableShare).Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
+    drawing_->SetMinSize(FromDIP(wxSize(kMinChartWidth, kMinChartHeight)));
+    table_->SetMinSize(FromDIP(kTableMinSize));
     panel->SetSizer(column);
     message_->SetForegroundColour(ChartWarningColour());
 
@@ -162,19 +167,21 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
         else
             event.Skip();
     });
-    SetSize(FromDIP(kInitialSize));
+    // Every control on screen and every row readable, as far as the screen allows.
+    const wxRect screen = wxDisplay(mainWindow).GetClientArea();
+    const wxSize fits = ClientToWindowSize(column->GetMinSize());
+    SetMinSize(wxSize(std::min(fits.x, screen.width), std::min(fits.y, screen.height)));
+    SetSize(GetMinSize());
     Refill();
 }
 
 void GearChartWindow::Open() {
     if (!IsShown()) {
-        // Beside the main window, on the side of its display that has room.
         const wxRect main = GetParent()->GetScreenRect();
         const wxRect screen = wxDisplay(GetParent()).GetClientArea();
-        const int gap = FromDIP(kGap);
-        int x = main.GetRight() + gap;
-        if (x + GetSize().x > screen.GetRight()) x = std::max(screen.x, main.x - gap - GetSize().x);
-        Move(x, std::clamp(main.y, screen.y, std::max(screen.y, screen.GetBottom() - GetSize().y)));
+        const ChartBox place = PlaceBeside({main.x, main.y, main.width, main.height}, GetSize().x, GetSize().y,
+                                           {screen.x, screen.y, screen.width, screen.height}, FromDIP(kGap));
+        Move(place.x, place.y);
         Show();
     }
     Raise();
@@ -188,7 +195,11 @@ void GearChartWindow::ShowSetup(const ChartSetup& setup) {
 void GearChartWindow::OnLimitChosen() {
     const int selection = limitChoice_->GetSelection();
     const LimitChoice& choice = LimitChoices()[static_cast<std::size_t>(selection)];
-    if (choice.millimetres == kTypedLimit) return ApplyTypedLimit();
+    if (choice.millimetres == kTypedLimit) {
+        // The caret in the box; the limit in force stays until a typed one is applied.
+        if (typedLimit_->IsEmpty()) return typedLimit_->SetFocus();
+        return ApplyTypedLimit();
+    }
     limit_.reset();
     if (choice.millimetres != kNoLimit) limit_ = NamedLimit(choice);
     limitSelection_ = selection;
@@ -197,15 +208,15 @@ void GearChartWindow::OnLimitChosen() {
 }
 
 void GearChartWindow::ApplyTypedLimit() {
-    const std::optional<DevelopmentLimit> typed = ReadTypedLimit(FromWidgetText(typedLimit_->GetValue()));
-    if (!typed) {
+    const LimitReading typed = ReadTypedLimit(FromWidgetText(typedLimit_->GetValue()));
+    if (typed.refusal) {
         // The limit in force stays, and the choice says which it is.
         limitChoice_->SetSelection(limitSelection_);
-        SetLine(message_, text::kLimitBad);
+        SetLine(message_, typed.refusal);
         typedLimit_->SetFocus();
         return;
     }
-    limit_ = typed;
+    limit_ = typed.limit;
     limitSelection_ = LimitChoicePosition(kTypedLimit);
     limitChoice_->SetSelection(limitSelection_);
     SetLine(message_, {});

@@ -14,8 +14,22 @@ std::string TeethList(std::span<const double> teeth) {
     return list;
 }
 
+namespace {
+
+std::string Legend(std::span<const double> chainrings, double circumference, double cadence) {
+    return TeethList(chainrings) + text::kLegendSeparator + TeethText(circumference).value_or(kCellOverflow) +
+           text::kLegendMillimetres + text::kLegendSeparator + TeethText(cadence).value_or(kCellOverflow) +
+           text::kLegendRpm;
+}
+
+}  // namespace
+
 std::string SetupLegend(const ChartSetup& setup) {
-    return TeethList(setup.chainrings) + text::kLegendSeparator +
-           TeethText(setup.circumference).value_or(kCellOverflow) + text::kLegendMillimetres +
-           text::kLegendSeparator + TeethText(setup.cadence).value_or(kCellOverflow) + text::kLegendRpm;
+    return Legend(setup.chainrings, setup.circumference, setup.cadence);
+}
+
+std::string SetupLegend(const GearSet& set) {
+    std::vector<double> chainrings;
+    for (const ChartRow& row : set.rows) chainrings.push_back(row.chainring);
+    return Legend(chainrings, set.circumference, set.cadence);
 }

@@ -10,5 +10,7 @@
 // Teeth above 0 as read, joined by "-": "50-34", "11-12-13"; empty when there are none.
 std::string TeethList(std::span<const double> teeth);
 
-// "50-34 / 2105 mm / 90 rpm": the chainrings, circumference and cadence of a setup.
+// "50-34 / 2105 mm / 90 rpm": the chainrings, circumference and cadence of a setup, or of
+// a set of gears (the chainrings of its rows).
 std::string SetupLegend(const ChartSetup& setup);
+std::string SetupLegend(const GearSet& set);

@@ -104,6 +104,7 @@ extern const char kLimitTypedName[];
 extern const char kLimitMetres[];
 extern const char kLimitApply[];
 extern const char kLimitBad[];
+extern const char kLimitNotNumber[];
 extern const char kLimitSummaryBefore[];
 extern const char kLimitSummaryDevelopment[];
 extern const char kLimitSummaryMargin[];

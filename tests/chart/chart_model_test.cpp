@@ -135,18 +135,27 @@ TEST(DevelopmentLimits, EachChoiceLimitsTheMetresItsLabelShows) {
     }
 }
 
+// A typed limit is a number of half-width digits in metres; a full-width "７．９３" gets the
+// same message as any other text that is no number, and one out of range says the range.
 TEST(DevelopmentLimits, TypedLimitsAreMetresAbove0AndAtMost100RoundedHalfUpToMillimetres) {
     constexpr std::int64_t kRefused = -1;
-    const std::pair<const char*, std::int64_t> cases[] = {
-        {"7.5", 7500}, {" 6.6375 ", 6638}, {"+7.93", 7930}, {"100", 100000}, {"0.0005", 1}, {"0.0004", kRefused},
-        {"100.0001", kRefused}, {"0", kRefused}, {"-1", kRefused}, {"7.9m", kRefused}, {"", kRefused},
-        {"nan", kRefused}, {"abc", kRefused},
+    const struct {
+        const char* typed;
+        std::int64_t mm;
+        const char* refusal;
+    } cases[] = {
+        {"7.5", 7500, nullptr},           {" 6.6375 ", 6638, nullptr},        {"+7.93", 7930, nullptr},
+        {"100", 100000, nullptr},         {"0.0005", 1, nullptr},             {"0.0004", kRefused, text::kLimitBad},
+        {"100.0001", kRefused, text::kLimitBad}, {"0", kRefused, text::kLimitBad}, {"-1", kRefused, text::kLimitBad},
+        {"7.9m", kRefused, text::kLimitNotNumber}, {"", kRefused, text::kLimitNotNumber},
+        {"nan", kRefused, text::kLimitNotNumber},  {"\x82\x56\x81\x44\x82\x58\x82\x52", kRefused, text::kLimitNotNumber},
     };
-    for (const auto& [typed, mm] : cases) {
-        const auto limit = ReadTypedLimit(typed);
-        EXPECT_EQ(limit ? limit->millimetres : kRefused, mm) << typed;
+    for (const auto& c : cases) {
+        const LimitReading reading = ReadTypedLimit(c.typed);
+        EXPECT_EQ(reading.limit ? reading.limit->millimetres : kRefused, c.mm) << c.typed;
+        EXPECT_EQ(reading.refusal, c.refusal) << c.typed;
     }
-    EXPECT_EQ(ReadTypedLimit("7.5")->name, "指定 7.500 m");
+    EXPECT_EQ(ReadTypedLimit("7.5").limit->name, "指定 7.500 m");
 }
 
 TEST(ChartAxis, LogarithmicPositionsAndRoundTicksOnBothScales) {

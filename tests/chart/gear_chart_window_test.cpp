@@ -45,6 +45,7 @@ TEST_F(GearChartTest, CtrlGOpensItEachPressRedrawsItAndEscClosesIt) {
     GearChartWindow* chart = FindShownWindow<GearChartWindow>();
     ASSERT_TRUE(chart);
     EXPECT_TRUE(Rows(*chart).empty());
+    EXPECT_FALSE(chart->GetScreenRect().Intersects(dialog_->GetScreenRect()));  // beside it
 
     FillWorkedExample();
     Press(IDC_CALCULATE);
@@ -73,7 +74,7 @@ TEST_F(GearChartTest, BothWindowsTakeClicksWhileTheMainWindowRunsModal) {
         if (GearChartWindow* chart = FindShownWindow<GearChartWindow>()) {
             Pump(200);
             ClickOn(chart->FindWindow(IDC_CHART_APPLY_LIMIT));
-            refused = TextOf(chart, IDC_CHART_MESSAGE) == text::kLimitBad;
+            refused = TextOf(chart, IDC_CHART_MESSAGE) == text::kLimitNotNumber;
             Press(IDC_CALCULATE);
             rows = Rows(*chart).size();
         }
@@ -107,9 +108,15 @@ TEST_F(GearChartTest, ALimitFlagsRowsAndABadTypedLimitIsRefused) {
     EXPECT_EQ(rows[22][kLimitColumn], "");
     EXPECT_EQ(rows[23][kLimitColumn], text::kOverLimit);
 
+    // Choosing 指定... with the box empty only puts the caret there.
+    Choose(chart->FindWindow(IDC_CHART_LIMIT), LimitChoicePosition(kTypedLimit));
+    EXPECT_EQ(TextOf(chart, IDC_CHART_MESSAGE), "");
+    EXPECT_EQ(wxWindow::FindFocus(), chart->FindWindow(IDC_CHART_TYPED_LIMIT));
+    EXPECT_EQ(TextOf(chart, IDC_CHART_SUMMARY), summary);
+
     SetControlText(chart->FindWindow(IDC_CHART_TYPED_LIMIT), "7.9m");
     Choose(chart->FindWindow(IDC_CHART_LIMIT), LimitChoicePosition(kTypedLimit));
-    EXPECT_EQ(TextOf(chart, IDC_CHART_MESSAGE), text::kLimitBad);
+    EXPECT_EQ(TextOf(chart, IDC_CHART_MESSAGE), text::kLimitNotNumber);
     EXPECT_EQ(static_cast<wxChoice*>(chart->FindWindow(IDC_CHART_LIMIT))->GetSelection(), LimitChoicePosition(7930));
     EXPECT_EQ(TextOf(chart, IDC_CHART_SUMMARY), summary);
 

@@ -15,6 +15,8 @@ TEST(SetupText, TeethAboveZeroAsReadJoinedByDashes) {
 TEST(SetupText, TheLegendNamesChainringsTyreAndCadence) {
     EXPECT_EQ(SetupLegend({{50, 34, 0}, {11, 30}, 2105, 90, false}), "50-34 / 2105 mm / 90 rpm");
     EXPECT_EQ(SetupLegend({{48}, {}, 2096.5, 87.25, false}), "48 / 2096.5 mm / 87.25 rpm");
+    const GearSet set = BuildGearSet({{50, 0, 34}, {11, 30}, 2105, 90, false}, std::nullopt);
+    EXPECT_EQ(SetupLegend(set), "50-34 / 2105 mm / 90 rpm");
 }
 
 }  // namespace

@@ -99,9 +99,8 @@ private:
     void AddRow(const RowPlan& plan, int top, int height, const TierLimit& limit);
     void AddScales(int plotTop, int plotBottom);
     void AddLimit(int stripTop, int plotTop, int plotBottom);
-    int X(double development) const {
-        return left_ + static_cast<int>(std::lround(axis_.Position(development) * (right_ - left_)));
-    }
+    int AtPosition(double position) const { return left_ + static_cast<int>(std::lround(position * (right_ - left_))); }
+    int X(double development) const { return AtPosition(axis_.Position(development)); }
 
     const ChartScene& scene_;
     int width_, height_;
@@ -205,7 +204,7 @@ void Layout::AddScales(int plotTop, int plotBottom) {
     const int maxTicks = std::max(2, (right_ - left_) / (kTickSpacingLines * m_.line));
     out_.lines.push_back({left_, plotBottom, right_, plotBottom, ChartInk::Grid, false, 1, false});
     for (const ChartTick& tick : axis_.DevelopmentTicks(maxTicks)) {
-        const int x = left_ + static_cast<int>(std::lround(tick.position * (right_ - left_)));
+        const int x = AtPosition(tick.position);
         out_.lines.push_back({x, plotTop, x, plotBottom + m_.pad, ChartInk::Grid, false, 1, false});
         CentredText(tick.label, x, plotBottom + m_.pad, ChartInk::Text, false);
     }
@@ -215,7 +214,7 @@ void Layout::AddScales(int plotTop, int plotBottom) {
     const int ticksTop = m_.pad + m_.line;
     out_.lines.push_back({left_, plotTop, right_, plotTop, ChartInk::Grid, false, 1, false});
     for (const ChartTick& tick : axis_.SpeedTicks(cadence, maxTicks)) {
-        const int x = left_ + static_cast<int>(std::lround(tick.position * (right_ - left_)));
+        const int x = AtPosition(tick.position);
         out_.lines.push_back({x, ticksTop + m_.line, x, plotTop, ChartInk::Grid, false, 1, false});
         CentredText(tick.label, x, ticksTop, ChartInk::Text, false);
     }

@@ -22,6 +22,7 @@
 #include "chart/gear_chart_drawing.h"
 #include "platform/accessibility.h"
 #include "platform/message_box.h"
+#include "platform/native_look.h"
 #include "platform/widget_text.h"
 #include "res/strings.h"
 
@@ -76,6 +77,7 @@ wxString FileDialogWildcard() {
 GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     : wxFrame(mainWindow, wxID_ANY, ToWidgetText(text::kGearChartTitle), wxDefaultPosition,
               wxDefaultSize, wxDEFAULT_FRAME_STYLE) {
+    UseFiguresFont(*this);
     auto* panel = new wxPanel(this);
     const int gap = FromDIP(kGap);
 

@@ -24,10 +24,12 @@
 #include "platform/message_box.h"
 #include "platform/widget_text.h"
 #include "res/strings.h"
+#include "rules/gear_check_panel.h"
 
 namespace {
 
 const wxSize kTableMinSize(-1, 120);  // in DIP: a few rows of the table
+const wxSize kCheckMinSize(360, 120);  // in DIP: beside the table, within the drawing's width
 constexpr int kGap = 8;                   // between the windows and around controls, in DIP
 constexpr int kDrawingShare = 3;          // of the height below the lines of text
 constexpr int kTableShare = 2;
@@ -102,6 +104,7 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     table_ = new wxDataViewListCtrl(panel, IDC_CHART_TABLE, wxDefaultPosition, wxDefaultSize,
                                     wxDV_ROW_LINES | wxDV_MULTIPLE);
     SetAccessibleName(*table_, text::kChartTableName);
+    check_ = new GearCheckPanel(panel, [this](std::int64_t millimetres) { PickLimit(millimetres); });
 
     auto* limitRow = new wxBoxSizer(wxHORIZONTAL);
     limitRow->Add(limitLabel, wxSizerFlags().CentreVertical().Border(wxRIGHT, gap));
@@ -130,9 +133,15 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     for (wxStaticText* line : {message_, summary_, note_})
         column->Add(line, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, gap));
     column->Add(drawing_, wxSizerFlags(kDrawingShare).Expand().Border(wxALL, gap));
-    column->Add(table_, wxSizerFlags(kTableShare).Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
+    // The check beside the table, scrolling within the table's height, so that the window
+    // grows no taller.
+    auto* tableRow = new wxBoxSizer(wxHORIZONTAL);
+    tableRow->Add(table_, wxSizerFlags(1).Expand().Border(wxRIGHT, gap));
+    tableRow->Add(check_, wxSizerFlags().Expand());
+    column->Add(tableRow, wxSizerFlags(kTableShare).Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
     drawing_->SetMinSize(FromDIP(wxSize(kMinChartWidth, kMinChartHeight)));
     table_->SetMinSize(FromDIP(kTableMinSize));
+    check_->SetMinSize(FromDIP(kCheckMinSize));
     panel->SetSizer(column);
     message_->SetForegroundColour(ChartWarningColour());
 
@@ -207,6 +216,11 @@ void GearChartWindow::OnLimitChosen() {
     Refill();
 }
 
+void GearChartWindow::PickLimit(std::int64_t millimetres) {
+    limitChoice_->SetSelection(LimitChoicePosition(millimetres));
+    OnLimitChosen();
+}
+
 void GearChartWindow::ApplyTypedLimit() {
     const LimitReading typed = ReadTypedLimit(FromWidgetText(typedLimit_->GetValue()));
     if (typed.refusal) {
@@ -229,6 +243,7 @@ void GearChartWindow::Refill() {
     SetLine(summary_, current_ ? LimitSummary(current_->gears, limit_) : std::string());
     SetLine(note_, current_ ? ChartNote(current_->gears) : std::string());
     FillTable();
+    check_->ShowCheck(GearsOf(current_), limit_);
     pin_->Enable(current_.has_value());
     unpin_->Enable(comparison_.has_value());
     drawing_->Refresh();

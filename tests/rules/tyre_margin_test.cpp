@@ -35,6 +35,7 @@ TEST(TyreMargin, LargestWholeMillimetreCircumferenceThatStillPasses) {
         {50, 15, 2105, kU17, 2103, -2},       // the list's tyre is 7017: over
         {48, 18, 2105, kU13, 2122, 17},       // 2122 gives 5658.7, 2123 gives 5661.3
         {10, 11, 2105, 1, 1, -2104},          // 1 mm gives 0.9, rounded to 1
+        {10, 44, 2105, 1000, 4402, 2297},     // 4402 gives 1000.45, rounded down onto the limit
     };
     for (const auto& c : cases) {
         const std::optional<TyreMargin> margin = ComputeTyreMargin(Gear(c.chainring, c.sprocket), c.circumference, c.limit);

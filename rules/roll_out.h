@@ -23,5 +23,5 @@ struct RollOutReading {
 // passes.
 RollOutReading CheckRollOut(std::string_view metres, double chainring, double sprocket, std::int64_t limit);
 
-// "合格: 制限まで 20 mm の余裕。この実測の周長 2099 mm (一覧では 2105 mm)"
+// "合格: 制限まで 20 mm の余裕。" and a second line, "この実測の周長 2099 mm (一覧では 2105 mm)"
 std::string RollOutText(const RollOut& rollOut, double listedCircumference);

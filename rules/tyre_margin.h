@@ -17,5 +17,5 @@ struct TyreMargin {
 // them, a gear exactly on the limit passing. Nothing when no circumference passes.
 std::optional<TyreMargin> ComputeTyreMargin(const ChartGear& heaviest, double circumference, std::int64_t limit);
 
-// "タイヤ周長の上限 2135 mm (52×14)、使用中の 2105 mm との差 30 mm"
+// "タイヤ周長の上限 2135 mm (52×14)" and a second line, "使用中の 2105 mm との差 30 mm"
 std::string TyreMarginText(const ChartGear& heaviest, const TyreMargin& margin, double circumference);

@@ -59,9 +59,9 @@ TEST_F(GearCheckTest, ABirthYearPicksTheLimitAndTheLinesSayWhatToLockOut) {
     EXPECT_EQ(TextOf(chart, IDC_CHART_SUMMARY), "制限内の最大ギア 48×15 展開 6.707 m (余裕 0.303 m)");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_LOCK_OUT),
               "28T: すべて制限内\n38T: すべて制限内\n48T: 15T 以上 (12～14T は超過)\n"
-              "ハイ側の調整: トップを 15T に (それより小さい歯数に入らないように)");
+              "ハイ側の調整: トップを 15T に\n(それより小さい歯数に入らないように)");
     // 48×15 at 2190 mm is 7008 mm, at 2191 mm 7011.
-    EXPECT_EQ(TextOf(chart, IDC_CHECK_TYRE), "タイヤ周長の上限 2190 mm (48×15)、使用中の 2096 mm との差 94 mm");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_TYRE), "タイヤ周長の上限 2190 mm (48×15)\n使用中の 2096 mm との差 94 mm");
 
     // A year before 1900 is refused and changes nothing.
     Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "1899");
@@ -73,7 +73,7 @@ TEST_F(GearCheckTest, ABirthYearPicksTheLimitAndTheLinesSayWhatToLockOut) {
     EXPECT_EQ(ChosenLimit(chart), "JCF U13 5.66 m");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_LOCK_OUT),
               "28T: すべて制限内\n38T: 15T 以上 (12～14T は超過)\n48T: 18T 以上 (12～16T は超過)\n"
-              "ハイ側の調整: トップを 18T に (それより小さい歯数に入らないように)");
+              "ハイ側の調整: トップを 18T に\n(それより小さい歯数に入らないように)");
 
     Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2007");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), "2026年に19歳: 制限なし");
@@ -96,21 +96,21 @@ TEST_F(GearCheckTest, AMeasuredRollOutPassesOrFailsInTheGearChosen) {
     EXPECT_EQ(FromWidgetText(gear->GetStringSelection()), "48×15");
     Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "6.71");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
-              "合格: 制限まで 300 mm の余裕。この実測の周長 2097 mm (一覧では 2096 mm)");
+              "合格: 制限まで 300 mm の余裕。\nこの実測の周長 2097 mm (一覧では 2096 mm)");
 
     Choose(gear, "48×14");
     Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "7.2");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
-              "不合格: 制限を 190 mm 超過。この実測の周長 2100 mm (一覧では 2096 mm)");
+              "不合格: 制限を 190 mm 超過。\nこの実測の周長 2100 mm (一覧では 2096 mm)");
     Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "7.01");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
-              "合格: 制限まで 0 mm の余裕。この実測の周長 2045 mm (一覧では 2096 mm)");
+              "合格: 制限まで 0 mm の余裕。\nこの実測の周長 2045 mm (一覧では 2096 mm)");
 
     // The gear picked stays picked when the limit changes; a bad number says so.
     Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2008");
     EXPECT_EQ(FromWidgetText(gear->GetStringSelection()), "48×14");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
-              "合格: 制限まで 920 mm の余裕。この実測の周長 2045 mm (一覧では 2096 mm)");
+              "合格: 制限まで 920 mm の余裕。\nこの実測の周長 2045 mm (一覧では 2096 mm)");
     Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "7,01");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT), text::kRollOutNotNumber);
 }

@@ -49,9 +49,9 @@ TEST(TyreMargin, LargestWholeMillimetreCircumferenceThatStillPasses) {
 TEST(TyreMargin, TextNamesTheGearAndTheTyreInUse) {
     const ChartGear gear = Gear(52, 14);
     EXPECT_EQ(TyreMarginText(gear, *ComputeTyreMargin(gear, 2105, kJunior), 2105),
-              "タイヤ周長の上限 2135 mm (52×14)、使用中の 2105 mm との差 30 mm");
+              "タイヤ周長の上限 2135 mm (52×14)\n使用中の 2105 mm との差 30 mm");
     EXPECT_EQ(TyreMarginText(gear, *ComputeTyreMargin(gear, 2105.5, kJunior), 2105.5),
-              "タイヤ周長の上限 2135 mm (52×14)、使用中の 2105.5 mm との差 29.5 mm");
+              "タイヤ周長の上限 2135 mm (52×14)\n使用中の 2105.5 mm との差 29.5 mm");
 }
 
 }  // namespace

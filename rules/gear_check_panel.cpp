@@ -101,7 +101,9 @@ void GearCheckPanel::ShowCheck(const GearSet* gears, const std::optional<Develop
     std::string lockOutLines;
     std::string tyreLine;
     std::optional<std::size_t> heaviestLeft;
-    if (!limit || !gears || gears->gears.empty()) {
+    if (!gears || gears->gears.empty()) {
+        // The chart says that there is nothing to show.
+    } else if (!limit) {
         lockOutLines = text::kCheckNoLimit;
     } else {
         const LockOut plan = PlanLockOut(*gears, limit->millimetres);

@@ -2,29 +2,37 @@
 
 #include <algorithm>
 #include <charconv>
+#include <vector>
 
 #include "calc/number_text.h"
 #include "calc/speed_table.h"
 #include "res/strings.h"
+#include "rules/gear_rules.h"
 
 namespace {
 
-constexpr LimitChoice kLimitChoices[] = {
-    {text::kLimitNone, kNoLimit},  {text::kLimitJunior, 7930}, {text::kLimitU17, 7010},
-    {text::kLimitU15, 6100},       {text::kLimitU13, 5660},    {text::kLimitTyped, kTypedLimit},
-};
+const std::vector<LimitChoice>& AllLimitChoices() {
+    static const std::vector<LimitChoice> choices = [] {
+        std::vector<LimitChoice> all{{text::kLimitNone, kNoLimit}};
+        for (const GearRule& rule : GearRules()) all.push_back({RuleName(rule), rule.millimetres});
+        all.push_back({text::kLimitTyped, kTypedLimit});
+        return all;
+    }();
+    return choices;
+}
 
 constexpr double kMostMetres = 100;
 constexpr int kMillimetreDecimals = 3;
 
 }  // namespace
 
-std::span<const LimitChoice> LimitChoices() { return kLimitChoices; }
+std::span<const LimitChoice> LimitChoices() { return AllLimitChoices(); }
 
 int LimitChoicePosition(std::int64_t millimetres) {
-    const auto found = std::find_if(std::begin(kLimitChoices), std::end(kLimitChoices),
+    const std::vector<LimitChoice>& choices = AllLimitChoices();
+    const auto found = std::find_if(choices.begin(), choices.end(),
                                     [millimetres](const LimitChoice& choice) { return choice.millimetres == millimetres; });
-    return static_cast<int>(found - std::begin(kLimitChoices));
+    return static_cast<int>(found - choices.begin());
 }
 
 DevelopmentLimit NamedLimit(const LimitChoice& choice) { return {choice.text, choice.millimetres}; }

@@ -13,9 +13,10 @@ struct DevelopmentLimit {
     std::int64_t millimetres = 0;
 };
 
-// The choices offered, in order: no limit, the federation's categories, a typed limit.
+// The choices offered, in order: no limit, the rules' categories (rules/gear_rules.h), a
+// typed limit.
 struct LimitChoice {
-    const char* text;
+    std::string text;
     std::int64_t millimetres;  // kNoLimit, kTypedLimit or the limit
 };
 inline constexpr std::int64_t kNoLimit = 0;

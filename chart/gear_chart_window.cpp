@@ -25,6 +25,7 @@
 #include "platform/native_look.h"
 #include "platform/widget_text.h"
 #include "res/strings.h"
+#include "rules/gear_check_panel.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ constexpr int kGap = 8;  // between the windows and around controls, in DIP
 constexpr int kDrawingShare = 4;
 constexpr int kTableShare = 1;
 const wxSize kTableMinSize(-1, kMinChartHeight * kTableShare / kDrawingShare);  // in DIP: a few rows
+const wxSize kCheckMinSize(360, kTableMinSize.y);  // in DIP: beside the table, within the drawing's width
 
 // Room of a cadence box: "120.5" and a little; of the typed limit: "7.930" and a little.
 constexpr char kBandBoxSample[] = "0000.0";
@@ -107,6 +109,7 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     table_ = new wxDataViewListCtrl(panel, IDC_CHART_TABLE, wxDefaultPosition, wxDefaultSize,
                                     wxDV_ROW_LINES | wxDV_MULTIPLE);
     SetAccessibleName(*table_, text::kChartTableName);
+    check_ = new GearCheckPanel(panel, [this](std::int64_t millimetres) { PickLimit(millimetres); });
 
     auto* limitRow = new wxBoxSizer(wxHORIZONTAL);
     limitRow->Add(limitLabel, wxSizerFlags().CentreVertical().Border(wxRIGHT, gap));
@@ -135,9 +138,15 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     for (wxStaticText* line : {message_, summary_, note_})
         column->Add(line, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, gap));
     column->Add(drawing_, wxSizerFlags(kDrawingShare).Expand().Border(wxALL, gap));
-    column->Add(table_, wxSizerFlags(kTableShare).Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
+    // The check beside the table, scrolling within the table's height, so that the window
+    // grows no taller.
+    auto* tableRow = new wxBoxSizer(wxHORIZONTAL);
+    tableRow->Add(table_, wxSizerFlags(1).Expand().Border(wxRIGHT, gap));
+    tableRow->Add(check_, wxSizerFlags().Expand());
+    column->Add(tableRow, wxSizerFlags(kTableShare).Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
     drawing_->SetMinSize(FromDIP(wxSize(kMinChartWidth, kMinChartHeight)));
     table_->SetMinSize(FromDIP(kTableMinSize));
+    check_->SetMinSize(FromDIP(kCheckMinSize));
     panel->SetSizer(column);
     message_->SetForegroundColour(ChartWarningColour());
 
@@ -214,6 +223,11 @@ void GearChartWindow::OnLimitChosen() {
     Refill();
 }
 
+void GearChartWindow::PickLimit(std::int64_t millimetres) {
+    limitChoice_->SetSelection(LimitChoicePosition(millimetres));
+    OnLimitChosen();
+}
+
 void GearChartWindow::ApplyTypedLimit() {
     const LimitReading typed = ReadTypedLimit(FromWidgetText(typedLimit_->GetValue()));
     if (typed.refusal) {
@@ -236,6 +250,7 @@ void GearChartWindow::Refill() {
     SetLine(summary_, current_ ? LimitSummary(current_->gears, limit_) : std::string());
     SetLine(note_, current_ ? ChartNote(current_->gears) : std::string());
     FillTable();
+    check_->ShowCheck(GearsOf(current_), limit_);
     pin_->Enable(current_.has_value());
     unpin_->Enable(comparison_.has_value());
     drawing_->Refresh();

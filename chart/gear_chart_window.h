@@ -1,5 +1,6 @@
 // The gear chart window: the drawing, the limit choice with its summary, and the table
-// twin that screen readers read; a pinned comparison, a cadence band, saving and copying.
+// twin that screen readers read; a pinned comparison, a cadence band, saving and copying;
+// the gear check beside the table.
 // Modeless beside the main window; closing only hides it, so that the limit chosen, the
 // comparison and the band last while the program runs.
 #pragma once
@@ -16,6 +17,7 @@ class wxButton;
 class wxChoice;
 class wxDC;
 class wxDataViewListCtrl;
+class GearCheckPanel;
 class wxStaticText;
 class wxTextCtrl;
 
@@ -30,6 +32,7 @@ public:
 
 private:
     void OnLimitChosen();
+    void PickLimit(std::int64_t millimetres);
     void ApplyTypedLimit();
     void Refill();
     void FillTable();
@@ -67,4 +70,5 @@ private:
     wxTextCtrl* bandHigh_;
     wxWindow* drawing_;
     wxDataViewListCtrl* table_;
+    GearCheckPanel* check_;
 };

@@ -118,13 +118,13 @@ TEST(ChartModel, ARowWithNoGearAndTheGearsLeftOut) {
 // Each named choice's millimetres are the metres its label shows.
 TEST(DevelopmentLimits, EachChoiceLimitsTheMetresItsLabelShows) {
     const std::pair<const char*, std::int64_t> expected[] = {
-        {text::kLimitNone, kNoLimit}, {text::kLimitJunior, 7930}, {text::kLimitU17, 7010},
-        {text::kLimitU15, 6100},      {text::kLimitU13, 5660},    {text::kLimitTyped, kTypedLimit},
+        {text::kLimitNone, kNoLimit}, {"JCF ジュニア 7.93 m", 7930}, {"JCF U17 7.01 m", 7010},
+        {"JCF U15 6.10 m", 6100},     {"JCF U13 5.66 m", 5660},    {text::kLimitTyped, kTypedLimit},
     };
     ASSERT_EQ(LimitChoices().size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         const LimitChoice& choice = LimitChoices()[i];
-        EXPECT_STREQ(choice.text, expected[i].first);
+        EXPECT_EQ(choice.text, expected[i].first);
         EXPECT_EQ(choice.millimetres, expected[i].second) << choice.text;
         EXPECT_EQ(LimitChoicePosition(choice.millimetres), static_cast<int>(i));
         if (choice.millimetres <= 0) continue;

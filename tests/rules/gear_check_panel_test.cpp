@@ -1,0 +1,135 @@
+// The gear check in the chart window, driven as a user would: a birth year typed picks the
+// category's limit, the lock-out and tyre lines follow, a measured roll-out passes or fails.
+#include "rules/gear_check_panel.h"
+
+#include <gtest/gtest.h>
+#include <wx/choice.h>
+#include <wx/datetime.h>
+#include <wx/textctrl.h>
+
+#include "chart/chart_control_ids.h"
+#include "chart/gear_chart_window.h"
+#include "res/strings.h"
+#include "rules/gear_check_control_ids.h"
+#include "tests/support/window_test.h"
+
+namespace {
+
+using GearCheckTest = MainWindowTest;
+
+// Replaces a box's text by typing, as a user would.
+void Type(wxWindow* window, const char* typed) {
+    auto* box = static_cast<wxTextCtrl*>(window);
+    FocusOn(box);
+    box->SelectAll();
+    wxUIActionSimulator().Text(typed);
+    Pump();
+    ASSERT_EQ(FromWidgetText(box->GetValue()), typed);
+}
+
+void Choose(wxWindow* window, const char* item) {
+    auto* choice = static_cast<wxChoice*>(window);
+    const int position = choice->FindString(ToWidgetText(item), true);
+    ASSERT_NE(position, wxNOT_FOUND) << item;
+    choice->SetSelection(position);
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetEventObject(choice);
+    event.SetInt(position);
+    choice->ProcessWindowEvent(event);
+}
+
+std::string ChosenLimit(const wxWindow* chart) {
+    return FromWidgetText(static_cast<wxChoice*>(chart->FindWindow(IDC_CHART_LIMIT))->GetStringSelection());
+}
+
+TEST_F(GearCheckTest, ABirthYearPicksTheLimitAndTheLinesSayWhatToLockOut) {
+    FillWorkedExample();
+    Press(IDC_CALCULATE);
+    dialog_->OpenGearChart();
+    GearChartWindow* chart = FindShownWindow<GearChartWindow>();
+    ASSERT_TRUE(chart);
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_SEASON), std::to_string(wxDateTime::Now().GetYear()));
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_LOCK_OUT), text::kCheckNoLimit);
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_TYRE), "");
+
+    Type(chart->FindWindow(IDC_CHECK_SEASON), "2026");
+    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2010");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), "2026年に16歳: JCF U17 7.01 m");
+    EXPECT_EQ(ChosenLimit(chart), "JCF U17 7.01 m");
+    EXPECT_EQ(TextOf(chart, IDC_CHART_SUMMARY), "制限内の最大ギア 48×15 展開 6.707 m (余裕 0.303 m)");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_LOCK_OUT),
+              "28T: すべて制限内\n38T: すべて制限内\n48T: 15T 以上 (12～14T は超過)\n"
+              "ハイ側の調整: トップを 15T に\n(それより小さい歯数に入らないように)");
+    // 48×15 at 2190 mm is 7008 mm, at 2191 mm 7011.
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_TYRE), "タイヤ周長の上限 2190 mm (48×15)\n使用中の 2096 mm との差 94 mm");
+
+    // A year before 1900 is refused and changes nothing.
+    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "1899");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), text::kBirthTooEarly);
+    EXPECT_EQ(ChosenLimit(chart), "JCF U17 7.01 m");
+
+    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2014");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), "2026年に12歳: JCF U13 5.66 m");
+    EXPECT_EQ(ChosenLimit(chart), "JCF U13 5.66 m");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_LOCK_OUT),
+              "28T: すべて制限内\n38T: 15T 以上 (12～14T は超過)\n48T: 18T 以上 (12～16T は超過)\n"
+              "ハイ側の調整: トップを 18T に\n(それより小さい歯数に入らないように)");
+
+    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2007");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), "2026年に19歳: 制限なし");
+    EXPECT_EQ(ChosenLimit(chart), text::kLimitNone);
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_LOCK_OUT), text::kCheckNoLimit);
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_TYRE), "");
+}
+
+TEST_F(GearCheckTest, AMeasuredRollOutPassesOrFailsInTheGearChosen) {
+    FillWorkedExample();
+    Press(IDC_CALCULATE);
+    dialog_->OpenGearChart();
+    GearChartWindow* chart = FindShownWindow<GearChartWindow>();
+    ASSERT_TRUE(chart);
+    Type(chart->FindWindow(IDC_CHECK_SEASON), "2026");
+    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2010");
+
+    // The gear chosen first is the heaviest left after the lock-out.
+    auto* gear = static_cast<wxChoice*>(chart->FindWindow(IDC_CHECK_ROLL_OUT_GEAR));
+    EXPECT_EQ(FromWidgetText(gear->GetStringSelection()), "48×15");
+    Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "6.71");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
+              "合格: 制限まで 300 mm の余裕。\nこの実測の周長 2097 mm (一覧では 2096 mm)");
+
+    Choose(gear, "48×14");
+    Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "7.2");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
+              "不合格: 制限を 190 mm 超過。\nこの実測の周長 2100 mm (一覧では 2096 mm)");
+    Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "7.01");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
+              "合格: 制限まで 0 mm の余裕。\nこの実測の周長 2045 mm (一覧では 2096 mm)");
+
+    // The gear picked stays picked when the limit changes; a bad number says so.
+    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2008");
+    EXPECT_EQ(FromWidgetText(gear->GetStringSelection()), "48×14");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
+              "合格: 制限まで 920 mm の余裕。\nこの実測の周長 2045 mm (一覧では 2096 mm)");
+    Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "7,01");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT), text::kRollOutNotNumber);
+}
+
+// The check scrolls within the table's height rather than making the window taller.
+TEST_F(GearCheckTest, TheCheckScrollsBesideTheTableAndTheWindowKeepsItsHeight) {
+    FillWorkedExample();
+    Press(IDC_CALCULATE);
+    dialog_->OpenGearChart();
+    GearChartWindow* chart = FindShownWindow<GearChartWindow>();
+    ASSERT_TRUE(chart);
+    const int height = chart->GetSize().y;
+    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2014");
+    const wxWindow* check = chart->FindWindow(IDC_CHECK_BIRTH_YEAR)->GetParent();
+    const wxWindow* table = chart->FindWindow(IDC_CHART_TABLE);
+    EXPECT_EQ(chart->GetSize().y, height);
+    EXPECT_LT(check->GetMinSize().y, check->GetVirtualSize().y);  // it asks for less than it holds
+    EXPECT_EQ(check->GetScreenRect().y, table->GetScreenRect().y);
+    EXPECT_GT(check->GetScreenRect().x, table->GetScreenRect().GetRight());
+}
+
+}  // namespace

@@ -22,6 +22,7 @@
 #include "chart/gear_chart_drawing.h"
 #include "platform/accessibility.h"
 #include "platform/message_box.h"
+#include "platform/modeless_window.h"
 #include "platform/native_look.h"
 #include "platform/widget_text.h"
 #include "res/strings.h"
@@ -193,9 +194,10 @@ void GearChartWindow::Open() {
     if (!IsShown()) {
         const wxRect main = GetParent()->GetScreenRect();
         const wxRect screen = wxDisplay(GetParent()).GetClientArea();
-        const WindowPlaces places = PlaceBeside({main.x, main.y, main.width, main.height}, GetSize().x,
-                                                GetSize().y, {screen.x, screen.y, screen.width, screen.height},
-                                                FromDIP(kGap));
+        // The chart's frame will be as tall as the main window's.
+        const int height = GetClientSize().y + FrameAddedHeight(*GetParent());
+        const WindowPlaces places = PlaceBeside({main.x, main.y, main.width, main.height}, GetSize().x, height,
+                                                {screen.x, screen.y, screen.width, screen.height}, FromDIP(kGap));
         if (places.main.x != main.x || places.main.y != main.y) GetParent()->Move(places.main.x, places.main.y);
         Move(places.chart.x, places.chart.y);
         Show();

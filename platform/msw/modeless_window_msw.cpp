@@ -2,4 +2,9 @@
 // takes input as it is.
 #include "platform/modeless_window.h"
 
+#include <wx/window.h>
+
 void ShareInputWithModalWindow(wxDialog&) {}
+
+// Windows tells a window's frame exactly.
+int FrameAddedHeight(const wxWindow& shown) { return shown.GetSize().y - shown.GetClientSize().y; }

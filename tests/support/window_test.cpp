@@ -3,6 +3,7 @@
 #include <wx/timer.h>
 
 #include "app/about_dialog.h"
+#include "tests/support/settings_home.h"
 
 bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd) {
     bool aboutSeen = false;
@@ -28,6 +29,7 @@ bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd)
 }
 
 void MainWindowTest::OpenMainWindow() {
+    KeepSettingsIn(settingsHome_.Path());
     dialog_ = std::make_unique<CMainDialog>(stack_);
     dialog_->Show();
     Pump(150);

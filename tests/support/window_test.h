@@ -100,6 +100,7 @@ protected:
     }
 
     ScratchFolder folder_;
+    TempFolder settingsHome_;  // what the chart remembers, for this test alone
     OperandStack stack_;  // handed to the window
     std::unique_ptr<CMainDialog> dialog_;
 };

@@ -1,0 +1,8 @@
+// Where the program keeps its settings during a test: a scratch folder, never the user's.
+#pragma once
+
+#include <filesystem>
+
+// Makes `folder` the system's settings home for the program from now on (on Linux the XDG
+// configuration home, on Windows the application data), as the system would name it.
+void KeepSettingsIn(const std::filesystem::path& folder);

@@ -1,0 +1,7 @@
+#include "tests/support/settings_home.h"
+
+#include <windows.h>
+
+void KeepSettingsIn(const std::filesystem::path& folder) {
+    SetEnvironmentVariableA("APPDATA", folder.string().c_str());
+}

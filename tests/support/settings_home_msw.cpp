@@ -5,3 +5,5 @@
 void KeepSettingsIn(const std::filesystem::path& folder) {
     SetEnvironmentVariableA("APPDATA", folder.string().c_str());
 }
+
+void KeepSettingsOutOfTheUsersHome(const std::filesystem::path& folder) { KeepSettingsIn(folder); }

@@ -3,7 +3,7 @@
 #include <wx/timer.h>
 
 #include "app/about_dialog.h"
-#include "tests/support/settings_home.h"
+#include "settings/chart_settings.h"
 
 bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd) {
     bool aboutSeen = false;
@@ -28,8 +28,13 @@ bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd)
     return aboutSeen;
 }
 
+void MainWindowTest::SetUp() {
+    std::error_code none;
+    std::filesystem::remove(ChartSettingsFile(), none);
+    OpenMainWindow();
+}
+
 void MainWindowTest::OpenMainWindow() {
-    KeepSettingsIn(settingsHome_.Path());
     dialog_ = std::make_unique<CMainDialog>(stack_);
     dialog_->Show();
     Pump(150);

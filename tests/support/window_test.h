@@ -83,7 +83,8 @@ bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd)
 // The main window, shown in a scratch current directory for the length of one test.
 class MainWindowTest : public testing::Test {
 protected:
-    void SetUp() override { OpenMainWindow(); }
+    // Each test starts as a first run: nothing remembered.
+    void SetUp() override;
     void TearDown() override;
     void OpenMainWindow();
 
@@ -100,7 +101,6 @@ protected:
     }
 
     ScratchFolder folder_;
-    TempFolder settingsHome_;  // what the chart remembers, for this test alone
     OperandStack stack_;  // handed to the window
     std::unique_ptr<CMainDialog> dialog_;
 };

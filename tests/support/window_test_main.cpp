@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     wxEventLoopActivator activate(&loop);
     // Never the settings of whoever runs the tests.
     const TempFolder settingsHome;
-    KeepSettingsIn(settingsHome.Path());
+    KeepSettingsOutOfTheUsersHome(settingsHome.Path());
     const int result = RUN_ALL_TESTS();
     wxEntryCleanup();
     return result;

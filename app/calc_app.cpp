@@ -2,11 +2,18 @@
 #include <wx/app.h>
 
 #include "app/main_dialog.h"
+#include "platform/toolkit_environment.h"
 
 class CCalcApp : public wxApp {
 public:
+    // Made before the toolkit starts, which happens between this and OnInit.
+    CCalcApp() { PrepareToolkitStart(); }
+
     // The program takes no command-line arguments.
-    bool OnInit() override { return true; }
+    bool OnInit() override {
+        EndToolkitStart();
+        return true;
+    }
 
     // The windows are laid out left to right whatever the locale; asking the locale
     // would build wx's table of every language while the first window is created.

@@ -31,14 +31,10 @@ std::vector<std::pair<size_t, size_t>> Words(const wxString& text) {
 
 // The words' centres from the label's left edge, as the text lays out in that font: the
 // text's leading blanks and every blank between count with their width.
-std::vector<double> WordCentres(const wxWindow& measure, const wxString& text, const wxFont& font) {
-    const auto widthOf = [&](size_t length) {
-        int width = 0;
-        measure.GetTextExtent(text.Left(length), &width, nullptr, nullptr, nullptr, &font);
-        return width;
-    };
+std::vector<double> WordCentres(const wxStaticText& label, const wxString& text, const wxFont& font) {
+    const std::vector<int> offsets = CharacterOffsets(label, text, font);
     std::vector<double> centres;
-    for (const auto& [start, end] : Words(text)) centres.push_back((widthOf(start) + widthOf(end)) / 2.0);
+    for (const auto& [start, end] : Words(text)) centres.push_back((offsets[start] + offsets[end]) / 2.0);
     return centres;
 }
 
@@ -52,15 +48,14 @@ void SpreadHeadingsOver(wxStaticText& label, std::span<const wxRect> boxes) {
     for (const wxRect& box : boxes) boxCentres.push_back(box.x + box.width / 2.0 - place.x);
 
     wxFont font = dialog.GetFont();
-    const HeadingFit fit = FitHeadings(WordCentres(dialog, text, font), boxCentres);
+    const HeadingFit fit = FitHeadings(WordCentres(label, text, font), boxCentres);
     font.SetFractionalPointSize(font.GetFractionalPointSize() * fit.scale);
     // The size the face takes is not exactly the one asked for: the place is measured anew.
-    const double shift = CentringShift(WordCentres(dialog, text, font), boxCentres);
+    const double shift = CentringShift(WordCentres(label, text, font), boxCentres);
     SetLabelFont(label, font);
-    int width = 0;
-    int height = 0;
-    dialog.GetTextExtent(text, &width, &height, nullptr, nullptr, &font);
+    // On one line: the whole dialog's width is room enough.
+    const wxSize drawn = LaidOutTextSize(label, font, dialog.GetClientSize().x);
     const wxSize box = label.GetSize();
-    label.SetSize(place.x + static_cast<int>(std::lround(shift)), place.y, std::max(box.x, width + 1),
-                  std::max(box.y, height));
+    label.SetSize(place.x + static_cast<int>(std::lround(shift)), place.y, std::max(box.x, drawn.x + 1),
+                  std::max(box.y, drawn.y));
 }

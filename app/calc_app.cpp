@@ -3,11 +3,16 @@
 
 #include "app/main_dialog.h"
 #include "platform/desktop_language.h"
+#include "platform/toolkit_environment.h"
 
 class CCalcApp : public wxApp {
 public:
+    // Made before the toolkit starts, which happens between this and OnInit.
+    CCalcApp() { PrepareToolkitStart(); }
+
     // The program takes no command-line arguments.
     bool OnInit() override {
+        EndToolkitStart();
         UseDesktopLanguage();
         return true;
     }

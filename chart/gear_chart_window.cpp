@@ -1,6 +1,7 @@
 #include "chart/gear_chart_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <wx/button.h>
 #include <wx/choice.h>
@@ -21,6 +22,7 @@
 #include "chart/chart_table.h"
 #include "chart/gear_chart_drawing.h"
 #include "platform/accessibility.h"
+#include "platform/file_name.h"
 #include "platform/message_box.h"
 #include "platform/modeless_window.h"
 #include "platform/native_look.h"
@@ -191,7 +193,7 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
 }
 
 void GearChartWindow::Open() {
-    if (!IsShown()) {
+    if (!IsShown() && !std::exchange(placeRemembered_, false)) {
         const wxRect main = GetParent()->GetScreenRect();
         const wxRect screen = wxDisplay(GetParent()).GetClientArea();
         // The chart's frame will be as tall as the main window's.
@@ -200,9 +202,47 @@ void GearChartWindow::Open() {
                                                 {screen.x, screen.y, screen.width, screen.height}, FromDIP(kGap));
         if (places.main.x != main.x || places.main.y != main.y) GetParent()->Move(places.main.x, places.main.y);
         Move(places.chart.x, places.chart.y);
-        Show();
     }
+    Show();
     Raise();
+}
+
+ChartSettings GearChartWindow::CurrentSettings() const {
+    ChartSettings settings;
+    settings.limitChoice = LimitChoices()[static_cast<std::size_t>(limitSelection_)].millimetres;
+    if (const LimitReading typed = ReadTypedLimit(FromWidgetText(typedLimit_->GetValue())); typed.limit)
+        settings.typedLimit = typed.limit->millimetres;
+    settings.band = band_;
+    settings.saveFolder = saveFolder_;
+    const wxRect rect = GetRect();
+    settings.window = WindowPlace{rect.x, rect.y, rect.width, rect.height};
+    return settings;
+}
+
+void GearChartWindow::RestoreSettings(const ChartSettings& settings) {
+    if (settings.typedLimit > 0) typedLimit_->SetValue(MetresText(settings.typedLimit));
+    if (settings.limitChoice == kTypedLimit && settings.typedLimit > 0) ApplyTypedLimit();
+    if (settings.limitChoice != kTypedLimit) {
+        limitChoice_->SetSelection(LimitChoicePosition(settings.limitChoice));
+        OnLimitChosen();
+    }
+    if (settings.band) {
+        bandLow_->SetValue(wxString::FromCDouble(settings.band->low));
+        bandHigh_->SetValue(wxString::FromCDouble(settings.band->high));
+        ApplyBand();
+    }
+    saveFolder_ = settings.saveFolder;
+    if (const std::optional<WindowPlace>& window = settings.window) {
+        const wxPoint centre(window->x + window->width / 2, window->y + window->height / 2);
+        const int display = wxDisplay::GetFromPoint(centre);
+        const wxRect screen = wxDisplay(display == wxNOT_FOUND ? wxDisplay::GetFromWindow(GetParent()) : display)
+                                  .GetClientArea();
+        const RestoredPlace restored = RestorePlace(*window, GetMinSize().x, GetMinSize().y,
+                                                    {screen.x, screen.y, screen.width, screen.height});
+        SetSize(restored.box.width, restored.box.height);
+        if (restored.placed) Move(restored.box.x, restored.box.y);
+        placeRemembered_ = restored.placed;
+    }
 }
 
 void GearChartWindow::ShowSetup(const ChartSetup& setup) {
@@ -301,9 +341,10 @@ void GearChartWindow::ApplyBand() {
 }
 
 void GearChartWindow::Save() {
-    wxFileDialog dialog(this, ToWidgetText(text::kChartSaveTitle), wxString(), wxString(),
+    wxFileDialog dialog(this, ToWidgetText(text::kChartSaveTitle), FromFileSystemName(saveFolder_), wxString(),
                         FileDialogWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return;
+    saveFolder_ = FileSystemName(dialog.GetDirectory());
     // Folder and name: GTK's chooser tells its path only while it is shown.
     const wxString chosen = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
     wxString path = chosen;

@@ -12,6 +12,7 @@
 #include "chart/cadence_band.h"
 #include "chart/chart_model.h"
 #include "chart/table_text.h"
+#include "settings/chart_settings.h"
 
 class wxButton;
 class wxChoice;
@@ -27,8 +28,15 @@ public:
 
     // Shows the gears of a press of 計算.
     void ShowSetup(const ChartSetup& setup);
-    // Shows the window beside the main window, or brings it to the front.
+    // Shows the window beside the main window (or where it was remembered), or brings it
+    // to the front.
     void Open();
+
+    // What the chart remembers between runs, and taking it back before the window is first
+    // shown: what no longer holds (a limit or band now refused, a place off the screen) is
+    // passed over.
+    ChartSettings CurrentSettings() const;
+    void RestoreSettings(const ChartSettings& settings);
 
 private:
     void OnLimitChosen();
@@ -58,6 +66,8 @@ private:
     int limitSelection_ = 0;
     std::optional<CadenceBand> band_;
     TextTable shown_;  // what the table lists
+    std::string saveFolder_;        // of the last save, the file system's bytes
+    bool placeRemembered_ = false;  // the next Open() shows it where it was
 
     wxChoice* limitChoice_;
     wxTextCtrl* typedLimit_;

@@ -6,7 +6,7 @@
 # CORE builds velmor_core, UI velmor_ui, PROGRAM Velmor. The folders only name files, so the
 # fuzz project (fuzz/) reads the same folders and takes the CORE ones alone.
 get_filename_component(VELMOR_TOP ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
-set(VELMOR_SOURCE_FOLDERS app calc chart gear_data platform res rules util)
+set(VELMOR_SOURCE_FOLDERS app calc chart gear_data platform res rules settings util)
 
 function(velmor_sources)
   cmake_parse_arguments(PARSE_ARGV 0 arg "" "" "CORE;UI;PROGRAM")

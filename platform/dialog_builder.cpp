@@ -1,5 +1,9 @@
 #include "platform/dialog_builder.h"
 
+#include <algorithm>
+#include <limits>
+#include <vector>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -11,6 +15,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/app_icon.h"
+#include "platform/heading_line.h"
 #include "platform/label_fit.h"
 #include "platform/native_look.h"
 #include "platform/separator_colour.h"
@@ -53,7 +58,7 @@ int WindowId(int templateId) {
 // A combo box's template height includes its dropped-down list; closed it is one line.
 constexpr int kClosedComboHeight = 12;
 
-void CreateControl(wxDialog& dialog, const DialogUnits& du, const ControlTemplate& c) {
+wxWindow* CreateControl(wxDialog& dialog, const DialogUnits& du, const ControlTemplate& c) {
     const int id = WindowId(c.id);
     const wxPoint pos(du.X(c.x), du.Y(c.y));
     const wxSize size(du.X(c.cx), std::max(1, du.Y(c.cy)));
@@ -68,45 +73,58 @@ void CreateControl(wxDialog& dialog, const DialogUnits& du, const ControlTemplat
         else
             label->SetLabel(text);
         WrapLabelText(label, c.id == IDC_STATIC);
-        break;
+        return label;
     }
     case ControlKind::Frame: {
         auto* line = new wxWindow(&dialog, id, pos, size);
         line->SetBackgroundColour(SeparatorColour());
-        break;
+        return line;
     }
     case ControlKind::Icon:
-        new wxStaticBitmap(&dialog, id, AppIcon(), pos, size);
-        break;
+        return new wxStaticBitmap(&dialog, id, AppIcon(), pos, size);
     case ControlKind::Edit: {
         long style = (c.style & kMultiline) ? wxTE_MULTILINE | wxTE_DONTWRAP | wxHSCROLL
                                             : wxTE_CENTRE;
         if (c.style & kReadOnly) style |= wxTE_READONLY;
-        new wxTextCtrl(&dialog, id, text, pos, size, style);
-        break;
+        return new wxTextCtrl(&dialog, id, text, pos, size, style);
     }
     case ControlKind::DropList:
     case ControlKind::DropDown: {
         wxArrayString items;
         for (const char* item : c.items) items.Add(ToWidgetText(item));
         const wxSize closed(size.x, du.Y(kClosedComboHeight));
-        if (c.kind == ControlKind::DropList)
-            new wxChoice(&dialog, id, pos, closed, items);
-        else
-            new wxComboBox(&dialog, id, wxString(), pos, closed, items, wxCB_DROPDOWN);
-        break;
+        if (c.kind == ControlKind::DropList) return new wxChoice(&dialog, id, pos, closed, items);
+        return new wxComboBox(&dialog, id, wxString(), pos, closed, items, wxCB_DROPDOWN);
     }
     case ControlKind::PushButton:
     case ControlKind::DefPushButton: {
         auto* button = new wxButton(&dialog, id, text, pos, size,
                                     (c.style & kTextLeft) ? wxBU_LEFT : 0);
         if (c.kind == ControlKind::DefPushButton) button->SetDefault();
-        break;
+        return button;
     }
     case ControlKind::CheckBox:
-        new wxCheckBox(&dialog, id, text, pos, size);
-        break;
+        return new wxCheckBox(&dialog, id, text, pos, size);
     }
+    return nullptr;
+}
+
+// The boxes a line of column headings stands over (see kColumnHeadings), left to right.
+std::vector<wxRect> HeadedBoxes(std::span<const ControlTemplate> controls, const ControlTemplate& heading,
+                                const std::vector<wxWindow*>& windows) {
+    const auto under = [&](const ControlTemplate& c) {
+        const int centre = c.x + c.cx / 2;
+        return c.kind == ControlKind::Edit && c.y > heading.y && centre >= heading.x &&
+               centre <= heading.x + heading.cx;
+    };
+    int row = std::numeric_limits<int>::max();
+    for (const ControlTemplate& c : controls)
+        if (under(c)) row = std::min(row, c.y);
+    std::vector<wxRect> boxes;
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (under(controls[i]) && controls[i].y == row) boxes.push_back(windows[i]->GetRect());
+    std::ranges::sort(boxes, {}, &wxRect::x);
+    return boxes;
 }
 
 }  // namespace
@@ -121,10 +139,14 @@ void CreateDialogFromTemplate(wxDialog& dialog, wxWindow* parent, const DialogTe
 
     UseDialogFont(dialog, wxFont(wxFontInfo(t.pointSize).FaceName(DialogFontFace(t.fontFace))));
     const DialogUnits du(dialog);
-    for (const ControlTemplate& control : t.controls) CreateControl(dialog, du, control);
+    std::vector<wxWindow*> windows;  // in template order
+    for (const ControlTemplate& control : t.controls) windows.push_back(CreateControl(dialog, du, control));
     for (const auto& [id, name] : AccessibleNames(t.id)) SetAccessibleName(*dialog.FindWindow(id), name);
     dialog.SetClientSize(du.X(t.cx), du.Y(t.cy));
     FitLabels(dialog);
+    for (std::size_t i = 0; i < t.controls.size(); ++i)
+        if (t.controls[i].style & kColumnHeadings)
+            SpreadHeadingsOver(static_cast<wxStaticText&>(*windows[i]), HeadedBoxes(t.controls, t.controls[i], windows));
     if (!(t.style & kResizable)) {
         dialog.SetMinSize(dialog.GetSize());
         dialog.SetMaxSize(dialog.GetSize());

@@ -7,3 +7,6 @@
 
 // Empty when the path has a character that the file system's encoding lacks.
 std::string FileSystemName(const wxString& path);
+
+// The path that such bytes name, for a dialog to show.
+wxString FromFileSystemName(const std::string& name);

@@ -22,6 +22,9 @@ enum ControlStyle : unsigned {
     kTextLeft = 1u << 1,
     kMultiline = 1u << 2,  // multi-line edit, both scroll bars, Enter inserts a line break
     kNoPrefix = 1u << 3,   // "&" is shown, not a mnemonic
+    // A static text whose words head, left to right, the edit boxes of the nearest row
+    // below it whose centres lie within its width: each word is drawn over its box.
+    kColumnHeadings = 1u << 4,
 };
 
 struct ControlTemplate {

@@ -45,11 +45,15 @@ shot main-window-dark.png GTK_THEME=Adwaita:dark
 shot main-window-scale2.png GDK_SCALE=2
 
 # The gear chart beside it: a 12-speed cassette, calculated at 90 rpm, the junior limit.
-printf 'Front Crankset\r\n34-50\r\nfEnd\r\nCassette\r\n11-12-13-14-15-16-17-19-21-24-27-30\r\ncEnd\r\nTire surroundings\r\n700x25C-2105\r\ntEnd\r\n' >Velmor.ini
+# In a scratch folder of its own, with a fresh home: the gear data and the settings of
+# whoever runs this stay untouched.
+mkdir "$work/chart" "$work/home-chart"
+printf 'Front Crankset\r\n34-50\r\nfEnd\r\nCassette\r\n11-12-13-14-15-16-17-19-21-24-27-30\r\ncEnd\r\nTire surroundings\r\n700x25C-2105\r\ntEnd\r\n' >"$work/chart/Velmor.ini"
 chart() {
   picture=$1
   shift
-  start "$top/build/Velmor" "$@"
+  rm -rf "$work/home-chart"/.config
+  start "$top/build/Velmor" -C "$work/chart" HOME="$work/home-chart" XDG_CONFIG_HOME="$work/home-chart/.config" "$@"
   xdotool windowfocus --sync "$main" type 90
   xdotool key Return
   sleep 1

@@ -34,6 +34,25 @@ wxSize LaidOutTextSize(const wxStaticText& label, const wxFont& font, int width)
     return size;
 }
 
+std::vector<int> CharacterOffsets(const wxStaticText& label, const wxString& text, const wxFont& font) {
+    PangoLayout* layout = pango_layout_new(
+        gtk_widget_get_pango_context(static_cast<GtkWidget*>(label.GetParent()->GetHandle())));
+    const wxScopedCharBuffer utf8 = text.utf8_str();
+    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.length()));
+    pango_layout_set_font_description(layout, font.GetNativeFontInfo()->description);
+    std::vector<int> offsets;
+    for (const char* c = utf8.data(); *c; c = g_utf8_next_char(c)) {
+        PangoRectangle position;
+        pango_layout_index_to_pos(layout, static_cast<int>(c - utf8.data()), &position);
+        offsets.push_back(PANGO_PIXELS(position.x));
+    }
+    PangoRectangle logical;
+    pango_layout_get_pixel_extents(layout, nullptr, &logical);
+    offsets.push_back(logical.x + logical.width);
+    g_object_unref(layout);
+    return offsets;
+}
+
 // As a text attribute: a font of the widget's own would cost a style provider.
 void SetLabelFont(wxStaticText& label, const wxFont& font) {
     PangoAttrList* attributes = pango_attr_list_new();

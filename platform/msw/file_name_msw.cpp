@@ -8,3 +8,5 @@ std::string FileSystemName(const wxString& path) {
     // No Windows name holds "?": here it stands for a character that CP932 lacks.
     return bytes.find('?') == std::string::npos ? bytes : std::string();
 }
+
+wxString FromFileSystemName(const std::string& name) { return ToWidgetText(name); }

@@ -22,4 +22,18 @@ wxSize LaidOutTextSize(const wxStaticText& label, const wxFont& font, int width)
     return {box.right, box.bottom};
 }
 
+std::vector<int> CharacterOffsets(const wxStaticText& label, const wxString& text, const wxFont& font) {
+    const std::wstring wide = text.ToStdWstring();
+    std::vector<int> offsets(wide.size() + 1, 0);
+    const HWND window = label.GetHWND();
+    const HDC dc = GetDC(window);
+    const HGDIOBJ previous = SelectObject(dc, font.GetHFONT());
+    SIZE size;
+    // The extent of each prefix, the first character's at [1].
+    GetTextExtentExPointW(dc, wide.c_str(), static_cast<int>(wide.size()), 0, nullptr, offsets.data() + 1, &size);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return offsets;
+}
+
 void SetLabelFont(wxStaticText& label, const wxFont& font) { label.SetFont(font); }

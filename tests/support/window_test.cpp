@@ -3,6 +3,7 @@
 #include <wx/timer.h>
 
 #include "app/about_dialog.h"
+#include "settings/chart_settings.h"
 
 bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd) {
     bool aboutSeen = false;
@@ -25,6 +26,12 @@ bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd)
     closeAbout.StartOnce(1400);
     Pump(2500);
     return aboutSeen;
+}
+
+void MainWindowTest::SetUp() {
+    std::error_code none;
+    std::filesystem::remove(ChartSettingsFile(), none);
+    OpenMainWindow();
 }
 
 void MainWindowTest::OpenMainWindow() {

@@ -83,7 +83,8 @@ bool ChooseSystemMenuEntry(wxWindow* focus, int key, int modifiers, int fromEnd)
 // The main window, shown in a scratch current directory for the length of one test.
 class MainWindowTest : public testing::Test {
 protected:
-    void SetUp() override { OpenMainWindow(); }
+    // Each test starts as a first run: nothing remembered.
+    void SetUp() override;
     void TearDown() override;
     void OpenMainWindow();
 

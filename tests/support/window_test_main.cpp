@@ -6,6 +6,9 @@
 #include <wx/init.h>
 #include <wx/string.h>
 
+#include "tests/support/scratch_folder.h"
+#include "tests/support/settings_home.h"
+
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     wxApp::SetInstance(new wxApp());
@@ -24,6 +27,9 @@ int main(int argc, char** argv) {
     // unless some event loop is the active one.
     wxGUIEventLoop loop;
     wxEventLoopActivator activate(&loop);
+    // Never the settings of whoever runs the tests.
+    const TempFolder settingsHome;
+    KeepSettingsOutOfTheUsersHome(settingsHome.Path());
     const int result = RUN_ALL_TESTS();
     wxEntryCleanup();
     return result;

@@ -1,0 +1,117 @@
+// The chart remembers its limit, band, save folder, size and place from one run to the
+// next, and starts with its defaults when what it remembered is damaged.
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <wx/choice.h>
+#include <wx/display.h>
+
+#include "chart/chart_control_ids.h"
+#include "chart/gear_chart_window.h"
+#include "platform/settings_location.h"
+#include "settings/chart_settings.h"
+#include "tests/support/window_test.h"
+
+namespace {
+
+class ChartSettingsTest : public MainWindowTest {
+protected:
+    // The chart of the worked example, opened as a user opens it.
+    GearChartWindow* OpenChart() {
+        FillWorkedExample();
+        Press(IDC_CALCULATE);
+        dialog_->OpenGearChart();
+        Pump();
+        return FindShownWindow<GearChartWindow>();
+    }
+    // Ends this run as a user ends it, closing the main window, and starts the next one.
+    void RunAgain() {
+        dialog_->Close();
+        Pump();
+        TearDown();
+        OpenMainWindow();
+    }
+    int LimitSelection(const GearChartWindow& chart) const {
+        return static_cast<wxChoice*>(chart.FindWindow(IDC_CHART_LIMIT))->GetSelection();
+    }
+    void WriteSettings(const std::string& text) {
+        ASSERT_TRUE(MakeSettingsFolder(SettingsFolder()));
+        WriteBytes(ChartSettingsFile(), text);
+    }
+};
+
+TEST_F(ChartSettingsTest, TheNextRunTakesBackTheLimitTheBandTheSaveFolderTheSizeAndThePlace) {
+    WriteSettings("save_folder=/charts/2026\n");
+    GearChartWindow* chart = OpenChart();
+    ASSERT_TRUE(chart);
+    SetControlText(chart->FindWindow(IDC_CHART_TYPED_LIMIT), " 6.6375 ");
+    FocusOn(chart->FindWindow(IDC_CHART_TYPED_LIMIT));
+    PressKey(WXK_RETURN);
+    SetControlText(chart->FindWindow(IDC_CHART_BAND_LOW), "80");
+    SetControlText(chart->FindWindow(IDC_CHART_BAND_HIGH), "100.5");
+    FocusOn(chart->FindWindow(IDC_CHART_BAND_HIGH));
+    PressKey(WXK_RETURN);
+    const std::string summary = TextOf(chart, IDC_CHART_SUMMARY);
+    const wxRect screen = wxDisplay(chart).GetClientArea();
+    // Wider than its least width, as tall as the screen lets it be.
+    const wxRect place(screen.x + 20, screen.y, chart->GetMinSize().x + 40, screen.height);
+    chart->SetSize(place);
+    Pump();
+    ASSERT_EQ(chart->GetRect(), place);
+
+    RunAgain();
+    EXPECT_EQ(ReadBytes(ChartSettingsFile()),
+              "limit=typed\ntyped_limit=6638\nband=80 100.5\nsave_folder=/charts/2026\nwindow=" +
+                  std::to_string(place.x) + " " + std::to_string(place.y) + " " + std::to_string(place.width) +
+                  " " + std::to_string(place.height) + "\n");
+    chart = OpenChart();
+    ASSERT_TRUE(chart);
+    EXPECT_EQ(LimitSelection(*chart), LimitChoicePosition(kTypedLimit));
+    EXPECT_EQ(TextOf(chart, IDC_CHART_TYPED_LIMIT), "6.638");
+    EXPECT_EQ(TextOf(chart, IDC_CHART_SUMMARY), summary);
+    EXPECT_EQ(TextOf(chart, IDC_CHART_BAND_LOW), "80");
+    EXPECT_EQ(TextOf(chart, IDC_CHART_BAND_HIGH), "100.5");
+    EXPECT_EQ(chart->GetRect(), place);
+
+    // A limit of the list, and a place the screen no longer has room for: the size stays,
+    // the place is the first start's.
+    chart->Move(screen.GetRight() - 10, screen.y);
+    Pump();
+    static_cast<wxChoice*>(chart->FindWindow(IDC_CHART_LIMIT))->SetSelection(LimitChoicePosition(7930));
+    wxCommandEvent chosen(wxEVT_CHOICE, IDC_CHART_LIMIT);
+    chart->FindWindow(IDC_CHART_LIMIT)->ProcessWindowEvent(chosen);
+    RunAgain();
+    chart = OpenChart();
+    ASSERT_TRUE(chart);
+    EXPECT_EQ(LimitSelection(*chart), LimitChoicePosition(7930));
+    EXPECT_EQ(TextOf(chart, IDC_CHART_TYPED_LIMIT), "6.638");  // still there to choose
+    EXPECT_EQ(chart->GetSize(), place.GetSize());
+    EXPECT_TRUE(screen.Contains(chart->GetRect()));
+}
+
+TEST_F(ChartSettingsTest, ADamagedOrUnreadableSettingsFileGivesTheDefaultsAndNoMessage) {
+    for (const bool folderInTheWay : {false, true}) {
+        SCOPED_TRACE(folderInTheWay ? "a folder at the file's name" : "a damaged file");
+        if (folderInTheWay) {
+            std::filesystem::remove(ChartSettingsFile());
+            std::filesystem::create_directory(ChartSettingsFile());
+        } else {
+            WriteSettings("limit=7930\nband=100 80\nwindow=0 0 900 700\n");
+        }
+        GearChartWindow* chart = OpenChart();
+        ASSERT_TRUE(chart);
+        EXPECT_EQ(LimitSelection(*chart), LimitChoicePosition(kNoLimit));
+        EXPECT_EQ(TextOf(chart, IDC_CHART_BAND_LOW), "");
+        EXPECT_EQ(TextOf(chart, IDC_CHART_MESSAGE), "");
+        EXPECT_EQ(chart->GetSize(), chart->GetMinSize());
+        RunAgain();  // an unexpected message box would fail the test
+        // The damaged file is replaced with what the chart had; the folder is left alone.
+        if (folderInTheWay)
+            EXPECT_TRUE(std::filesystem::is_directory(ChartSettingsFile()));
+        else
+            EXPECT_EQ(ReadBytes(ChartSettingsFile()).substr(0, 11), "limit=none\n");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+#include "settings/chart_settings.h"
+
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/settings_location.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/settings_home.h"
+
+namespace {
+
+ChartSettings Everything() {
+    ChartSettings settings;
+    settings.limitChoice = kTypedLimit;
+    settings.typedLimit = 6543;
+    settings.band = CadenceBand{80.5, 100};
+    settings.saveFolder = "/home/rider/チャート 2";
+    settings.window = WindowPlace{-5, 40, 900, 700};
+    return settings;
+}
+
+constexpr char kEverythingText[] =
+    "limit=typed\ntyped_limit=6543\nband=80.5 100\nsave_folder=/home/rider/チャート 2\nwindow=-5 40 900 700\n";
+
+// Settings are the same when they are written the same (the writing is checked apart).
+void ExpectSame(const ChartSettings& got, const ChartSettings& expected) {
+    EXPECT_EQ(FormatChartSettings(got), FormatChartSettings(expected));
+}
+
+TEST(ChartSettings, WrittenAsNamedLinesAndReadBack) {
+    EXPECT_EQ(FormatChartSettings(Everything()), kEverythingText);
+    ExpectSame(ParseChartSettings(kEverythingText).value(), Everything());
+    // The defaults: no limit, nothing else.
+    EXPECT_EQ(FormatChartSettings({}), "limit=none\n");
+    ExpectSame(ParseChartSettings("").value(), {});
+    ChartSettings junior;
+    junior.limitChoice = 7930;
+    EXPECT_EQ(FormatChartSettings(junior), "limit=7930\n");
+    ExpectSame(ParseChartSettings("limit=7930\n").value(), junior);
+}
+
+TEST(ChartSettings, ALaterVersionsNameAndBlankLinesArePassedOver) {
+    ChartSettings typed;
+    typed.limitChoice = kTypedLimit;
+    typed.typedLimit = 6543;
+    ExpectSame(ParseChartSettings("colour=blue\n\nlimit=typed\ntyped_limit=6543").value(), typed);
+}
+
+TEST(ChartSettings, AnyDamagedLineLosesTheWholeFile) {
+    const char* damaged[] = {
+        "limit",                      // no "="
+        "limit=",                     // no choice
+        "limit=1234",                 // no choice's limit
+        "limit=-1",                   // the typed choice's number is no name for it
+        "limit=0",
+        "limit=7930x",
+        "typed_limit=0",              // below 1 mm
+        "typed_limit=100001",         // above 100 m
+        "typed_limit=7.93",
+        "typed_limit=6543\r",        // text mode reading takes away a CR before a line feed
+        "band=90",                    // one end
+        "band=100 90",                // the low end above the high one
+        "band=0 90",
+        "band=80  100",               // an empty field
+        "band=a 90",
+        "window=1 2 3",               // no height
+        "window=1 2 0 5",             // no width
+        "window=1 2 5 -1",
+        "window=1 2 3 4 5",
+        "window=1 2 x 4",
+        "window=99999999999 2 3 4",   // beyond an int
+        "limit=7930\nwindow=1 2 3",   // good lines do not save a bad one
+    };
+    for (const char* text : damaged) EXPECT_FALSE(ParseChartSettings(text).has_value()) << text;
+}
+
+struct PlaceCase {
+    const char* what;
+    WindowPlace remembered;
+    WindowPlace box;
+    bool placed;
+};
+
+TEST(ChartSettings, ThePlaceIsTakenWhereTheScreenStillHasRoomForIt) {
+    const WindowPlace screen{0, 30, 1280, 994};  // a panel above
+    const int leastWidth = 600;
+    const int leastHeight = 400;
+    const PlaceCase cases[] = {
+        {"within", {100, 100, 800, 600}, {100, 100, 800, 600}, true},
+        {"touching every edge", {0, 30, 1280, 994}, {0, 30, 1280, 994}, true},
+        {"over the panel", {100, 29, 800, 600}, {100, 29, 800, 600}, false},
+        {"past the right edge", {481, 100, 800, 600}, {481, 100, 800, 600}, false},
+        {"past the bottom", {100, 425, 800, 600}, {100, 425, 800, 600}, false},
+        {"left of the screen", {-1, 100, 800, 600}, {-1, 100, 800, 600}, false},
+        {"on a screen no longer there", {2000, 100, 800, 600}, {2000, 100, 800, 600}, false},
+        {"larger than the screen: as large as it", {0, 30, 2000, 1500}, {0, 30, 1280, 994}, true},
+        {"below the least size: the least", {10, 40, 100, 50}, {10, 40, 600, 400}, true},
+    };
+    for (const PlaceCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const RestoredPlace restored = RestorePlace(c.remembered, leastWidth, leastHeight, screen);
+        EXPECT_EQ(restored.box, c.box);
+        EXPECT_EQ(restored.placed, c.placed);
+    }
+    // A screen smaller than the least size: the screen's.
+    EXPECT_EQ(RestorePlace({0, 0, 100, 100}, 800, 800, {0, 0, 640, 480}).box, (WindowPlace{0, 0, 640, 480}));
+}
+
+class ChartSettingsFileTest : public testing::Test {
+protected:
+    void SetUp() override { KeepSettingsIn(home_.Path()); }
+    TempFolder home_;
+};
+
+TEST_F(ChartSettingsFileTest, StoredInTheSettingsFolderMadeForItAndLoadedBack) {
+    ExpectSame(LoadChartSettings(), {});  // nothing there yet
+    ASSERT_TRUE(StoreChartSettings(Everything()));
+    const std::filesystem::path file = ChartSettingsFile();
+    EXPECT_EQ(file.parent_path(), std::filesystem::path(SettingsFolder()));
+    EXPECT_EQ(ReadBytes(file), kEverythingText);
+    ExpectSame(LoadChartSettings(), Everything());
+    // Replaced as a whole, no temporary left beside it.
+    ASSERT_TRUE(StoreChartSettings({}));
+    EXPECT_EQ(ReadBytes(file), "limit=none\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()), {}), 1);
+}
+
+TEST_F(ChartSettingsFileTest, ADamagedOrUnreadableFileGivesTheDefaults) {
+    ASSERT_TRUE(StoreChartSettings(Everything()));
+    const std::filesystem::path file = ChartSettingsFile();
+    WriteBytes(file, "limit=typed\ntyped_limit=6543\nband=80.5");
+    ExpectSame(LoadChartSettings(), {});
+    WriteBytes(file, std::string(1 << 17, 'x'));  // far too large for settings
+    ExpectSame(LoadChartSettings(), {});
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);  // a folder at its name: neither read nor replaced
+    ExpectSame(LoadChartSettings(), {});
+    EXPECT_FALSE(StoreChartSettings(Everything()));
+}
+
+}  // namespace

@@ -193,8 +193,10 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
 }
 
 void GearChartWindow::Open() {
-    if (!IsShown() && !std::exchange(placeRemembered_, false)) {
-        const wxRect main = GetParent()->GetScreenRect();
+    const wxRect main = GetParent()->GetScreenRect();
+    // A remembered place holds unless the main window now stands there.
+    const bool remembered = std::exchange(placeRemembered_, false) && !GetScreenRect().Intersects(main);
+    if (!IsShown() && !remembered) {
         const wxRect screen = wxDisplay(GetParent()).GetClientArea();
         // The chart's frame will be as tall as the main window's.
         const int height = GetClientSize().y + FrameAddedHeight(*GetParent());

@@ -25,12 +25,16 @@ protected:
         Pump();
         return FindShownWindow<GearChartWindow>();
     }
-    // Ends this run as a user ends it, closing the main window, and starts the next one.
+    // Ends this run as a user ends it, closing the main window, and starts the next one with
+    // the main window at the screen's right edge, clear of where the chart was put.
     void RunAgain() {
         dialog_->Close();
         Pump();
         TearDown();
         OpenMainWindow();
+        const wxRect screen = wxDisplay(dialog_.get()).GetClientArea();
+        dialog_->Move(screen.GetRight() + 1 - dialog_->GetSize().x, screen.y);
+        Pump();
     }
     int LimitSelection(const GearChartWindow& chart) const {
         return static_cast<wxChoice*>(chart.FindWindow(IDC_CHART_LIMIT))->GetSelection();
@@ -88,6 +92,17 @@ TEST_F(ChartSettingsTest, TheNextRunTakesBackTheLimitTheBandTheSaveFolderTheSize
     EXPECT_EQ(TextOf(chart, IDC_CHART_TYPED_LIMIT), "6.638");  // still there to choose
     EXPECT_EQ(chart->GetSize(), place.GetSize());
     EXPECT_TRUE(screen.Contains(chart->GetRect()));
+}
+
+TEST_F(ChartSettingsTest, ARememberedPlaceOverTheMainWindowGivesWayToOneBesideIt) {
+    const wxRect main = dialog_->GetScreenRect();
+    const wxRect screen = wxDisplay(dialog_.get()).GetClientArea();
+    WriteSettings("window=" + std::to_string(main.x) + " " + std::to_string(screen.y) + " 740 " +
+                  std::to_string(screen.height) + "\n");
+    GearChartWindow* chart = OpenChart();
+    ASSERT_TRUE(chart);
+    EXPECT_EQ(chart->GetSize(), wxSize(740, screen.height));
+    EXPECT_FALSE(chart->GetScreenRect().Intersects(dialog_->GetScreenRect()));
 }
 
 TEST_F(ChartSettingsTest, ADamagedOrUnreadableSettingsFileGivesTheDefaultsAndNoMessage) {

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include <wx/frame.h>
+#include <wx/string.h>
 
 #include "chart/cadence_band.h"
 #include "chart/chart_model.h"
@@ -55,6 +56,7 @@ private:
     int limitSelection_ = 0;
     std::optional<CadenceBand> band_;
     TextTable shown_;  // what the table lists
+    wxString lastFolder_;  // of the last save, where the next one starts; empty before it
 
     wxChoice* limitChoice_;
     wxTextCtrl* typedLimit_;

@@ -148,5 +148,16 @@ extern const char kChartFileNameUnusable[];
 extern const char kChartSaveNotAFile[];
 extern const char kChartSaveFailed[];
 extern const char kChartRenderFailed[];
+extern const char kChartSaveNoName[];
+extern const char kChartSaveNoFolder[];
+extern const char kChartFileNameStem[];
+extern const char kColumnCircumference[];
+extern const char kColumnCadence[];
+extern const char kCaptionChainrings[];
+extern const char kCaptionSprockets[];
+extern const char kCaptionTyre[];
+extern const char kCaptionCadence[];
+extern const char kCaptionLimit[];
+extern const char kCaptionComparison[];
 
 }  // namespace text

@@ -296,8 +296,9 @@ void GearChartWindow::Save() {
         ShowMessageBox(this, target.refusal, wxOK);
         return;
     }
-    // The dialog asked about the path as it was typed, not as made whole.
-    if (target.path != chosen && wxFileName::Exists(target.path, wxFILE_EXISTS_ANY) &&
+    // The dialog asked about the path as it was typed, not as made whole; what is no file
+    // is refused below.
+    if (target.path != chosen && wxFileName::FileExists(target.path) &&
         ShowMessageBox(this, text::kChartReplaceQuestion, wxYES_NO | wxICON_QUESTION) != wxID_YES)
         return;
     ChartContent content;

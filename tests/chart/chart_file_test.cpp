@@ -112,6 +112,7 @@ TEST(ResolveChartSavePath, TheWholePathChosenWithTheTypesExtensionWhenNoneWasTyp
         {"chart", -1, here + "/chart.png", ChartFileType::Png},
         {"chart", 3, here + "/chart.csv", ChartFileType::Csv},
     };
+    EXPECT_EQ(ResolveChartSavePath("chart", sub, 0).path, sub + "/chart.png");  // not the working folder
     for (const auto& c : cases) {
         SCOPED_TRACE(c.chosen + " " + std::to_string(c.format));
         const ChartSavePath target = ResolveChartSavePath(c.chosen, here, c.format);

@@ -214,6 +214,7 @@ TEST_F(ChartShareTest, SavesWhereTheUserTypedAndOpensWhereTheLastSaveWent) {
     } cases[] = {
         {"plain", kSvgFormat, "plain.svg", "<?xml", here},             // a bare name
         {"out/table", kCsvFormat, "out/table.csv", "\xEF\xBB\xBF", here},  // a folder relative to the dialog's
+        {"inner", kSvgFormat, "out/inner.svg", "<?xml", out},           // the dialog's folder, not the working one
         {PathOf("chart"), kPngFormat, "chart.png", "\x89PNG", out},     // an absolute path
         {"named.CSV", kPngFormat, "named.CSV", "\xEF\xBB\xBF", here},     // the typed extension rules
     };
@@ -226,7 +227,7 @@ TEST_F(ChartShareTest, SavesWhereTheUserTypedAndOpensWhereTheLastSaveWent) {
         EXPECT_EQ(ReadBytes(c.file).substr(0, c.start.size()), c.start);
     }
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 4);
-    EXPECT_EQ(std::distance(fs::directory_iterator("out"), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator("out"), fs::directory_iterator()), 2);
 }
 
 TEST_F(ChartShareTest, APathThatCannotBeUsedIsRefusedOverTheChartAndChangesNothing) {

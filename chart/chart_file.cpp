@@ -78,7 +78,7 @@ bool HoldsNoFile(const wxString& path) {
 ChartSavePath ResolveChartSavePath(const wxString& chosen, const wxString& dialogFolder, int chosenFormat) {
     wxFileName name(chosen);
     if (name.IsRelative()) name.MakeAbsolute(dialogFolder);
-    if (name.GetName().empty() && name.GetExt().empty()) return {{}, {}, text::kChartSaveNoName};
+    if (name.GetFullName().empty()) return {{}, {}, text::kChartSaveNoName};
     if (!wxFileName::DirExists(name.GetPath())) return {{}, {}, text::kChartSaveNoFolder};
     ChartSavePath target{name.GetFullPath(), {}, nullptr};
     const wxString extension = name.GetExt().Lower();

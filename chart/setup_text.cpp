@@ -1,6 +1,7 @@
 #include "chart/setup_text.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "calc/gear_figures.h"
 #include "calc/speed_table.h"

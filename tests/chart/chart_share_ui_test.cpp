@@ -243,6 +243,11 @@ TEST_F(ChartShareTest, APathThatCannotBeUsedIsRefusedOverTheChartAndChangesNothi
         wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog(typed, kPngFormat),
                       ExpectBoxOver(chart_, refusal));
     }
+    // Pressed while the keyboard is in the main window, as a screen reader may press it.
+    FocusOn(Control(IDC_CADENCE));
+    wxCommandEvent press(wxEVT_BUTTON, IDC_CHART_SAVE);
+    wxTEST_DIALOG(chart_->FindWindow(IDC_CHART_SAVE)->GetEventHandler()->ProcessEvent(press),
+                  AnswerSaveDialog("missing/chart", kPngFormat), ExpectBoxOver(chart_, text::kChartSaveNoFolder));
     EXPECT_TRUE(fs::is_empty("folder.png"));
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
     // A refused path is no save: the dialog still opens where it did.

@@ -13,6 +13,7 @@
 #include <wx/image.h>
 #include <wx/mstream.h>
 
+#include "chart/svg_label.h"
 #include "platform/file_name.h"
 #include "platform/text_file.h"
 #include "res/strings.h"
@@ -60,7 +61,7 @@ std::optional<std::string> SvgBytes(const wxString& path, const ChartContent& co
     if (wxFile file(scratch); file.IsOpened()) {
         std::string read(static_cast<std::size_t>(std::max<wxFileOffset>(file.Length(), 0)), '\0');
         if (file.Read(read.data(), read.size()) == static_cast<ssize_t>(read.size()) && !read.empty())
-            bytes = std::move(read);
+            bytes = LabelSvg(std::move(read), content.title, content.description);
     }
     wxRemoveFile(scratch);
     return bytes;
@@ -74,14 +75,23 @@ bool HoldsNoFile(const wxString& path) {
 
 }  // namespace
 
-ChartFileType ChartFileTypeFor(wxString& path, int chosenFormat) {
-    const wxString extension = wxFileName(path).GetExt().Lower();
+ChartSavePath ResolveChartSavePath(const wxString& chosen, const wxString& dialogFolder, int chosenFormat) {
+    wxFileName name(chosen);
+    if (name.IsRelative()) name.MakeAbsolute(dialogFolder);
+    if (name.GetFullName().empty()) return {{}, {}, text::kChartSaveNoName};
+    if (!wxFileName::DirExists(name.GetPath())) return {{}, {}, text::kChartSaveNoFolder};
+    ChartSavePath target{name.GetFullPath(), {}, nullptr};
+    const wxString extension = name.GetExt().Lower();
     for (const ChartFileFormat& format : kChartFileFormats)
-        if (extension == format.extension) return format.type;
-    const ChartFileFormat& chosen =
+        if (extension == format.extension) {
+            target.type = format.type;
+            return target;
+        }
+    const ChartFileFormat& format =
         kChartFileFormats[std::clamp(chosenFormat, 0, static_cast<int>(std::size(kChartFileFormats)) - 1)];
-    path += wxString(".") + chosen.extension;
-    return chosen.type;
+    target.path += wxString(".") + format.extension;
+    target.type = format.type;
+    return target;
 }
 
 const char* SaveChartFile(const wxString& path, ChartFileType type, const ChartContent& content) {

@@ -1,5 +1,7 @@
 #include "chart/chart_table.h"
 
+#include "calc/gear_figures.h"
+#include "calc/speed_table.h"
 #include "res/strings.h"
 
 namespace {
@@ -11,10 +13,13 @@ void AppendRows(TextTable& table, const GearSet* set, const char* setName,
         std::vector<std::string>& row = table.rows.emplace_back();
         if (setName) row.emplace_back(setName);
         row.insert(row.end(), gear.cells.begin(), gear.cells.end());
-        if (!band) continue;
-        BandSpeeds speeds = ComputeBandSpeeds(gear.chainring, gear.sprocket, set->circumference, *band);
-        row.push_back(std::move(speeds.low));
-        row.push_back(std::move(speeds.high));
+        if (band) {
+            BandSpeeds speeds = ComputeBandSpeeds(gear.chainring, gear.sprocket, set->circumference, *band);
+            row.push_back(std::move(speeds.low));
+            row.push_back(std::move(speeds.high));
+        }
+        row.push_back(TeethText(set->circumference).value_or(kCellOverflow));
+        row.push_back(TeethText(set->cadence).value_or(kCellOverflow));
     }
 }
 
@@ -29,6 +34,8 @@ TextTable BuildChartTable(const GearSet* current, const GearSet* comparison,
         table.header.emplace_back(text::kColumnBandLow);
         table.header.emplace_back(text::kColumnBandHigh);
     }
+    table.header.emplace_back(text::kColumnCircumference);
+    table.header.emplace_back(text::kColumnCadence);
     AppendRows(table, current, comparison ? text::kSetCurrent : nullptr, band);
     AppendRows(table, comparison, text::kSetComparison, band);
     return table;

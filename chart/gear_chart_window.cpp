@@ -10,17 +10,21 @@
 #include <wx/dcbuffer.h>
 #include <wx/display.h>
 #include <wx/filedlg.h>
+#include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "chart/chart_caption.h"
 #include "chart/chart_control_ids.h"
+#include "chart/chart_export.h"
 #include "chart/chart_file.h"
 #include "chart/chart_placement.h"
 #include "chart/chart_table.h"
 #include "chart/gear_chart_drawing.h"
+#include "chart/setup_text.h"
 #include "platform/accessibility.h"
 #include "platform/file_name.h"
 #include "platform/message_box.h"
@@ -343,21 +347,40 @@ void GearChartWindow::ApplyBand() {
 }
 
 void GearChartWindow::Save() {
-    wxFileDialog dialog(this, ToWidgetText(text::kChartSaveTitle), FromFileSystemName(saveFolder_), wxString(),
+    const ChartSetup* setup = current_ ? &current_->setup : nullptr;
+    const wxString folder = saveFolder_.empty() ? wxGetCwd() : FromFileSystemName(saveFolder_);
+    wxFileDialog dialog(this, ToWidgetText(text::kChartSaveTitle), folder,
+                        ToWidgetText(ChartFileName(setup, kChartFileFormats.front().extension)),
                         FileDialogWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return;
-    saveFolder_ = FileSystemName(dialog.GetDirectory());
-    // Folder and name: GTK's chooser tells its path only while it is shown.
-    const wxString chosen = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
-    wxString path = chosen;
-    const ChartFileType type = ChartFileTypeFor(path, dialog.GetFilterIndex());
-    // The dialog asked about the name without the extension added.
-    if (path != chosen && wxFileName::Exists(path, wxFILE_EXISTS_ANY) &&
-        ShowMessageBox(text::kChartReplaceQuestion, wxYES_NO | wxICON_QUESTION) != wxID_YES)
+    // The whole path, as a folder typed into the name is part of it. GTK's chooser tells it
+    // only once shown; a dialog answered unshown holds the folder and name set on it.
+    wxString chosen = dialog.GetPath();
+    if (chosen.empty()) chosen = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+    const ChartSavePath target = ResolveChartSavePath(chosen, folder, dialog.GetFilterIndex());
+    if (target.refusal) {
+        ShowMessageBox(this, target.refusal, wxOK);
         return;
-    const ChartContent content{[this](wxDC& dc, const wxSize& size) { PaintChart(dc, size); },
-                               drawing_->GetClientSize(), shown_};
-    if (const char* failure = SaveChartFile(path, type, content)) ShowMessageBox(failure, wxOK);
+    }
+    // The dialog asked about the path as it was typed, not as made whole; what is no file
+    // is refused below.
+    if (target.path != chosen && wxFileName::FileExists(target.path) &&
+        ShowMessageBox(this, text::kChartReplaceQuestion, wxYES_NO | wxICON_QUESTION) != wxID_YES)
+        return;
+    ChartContent content;
+    if (target.type == ChartFileType::Csv) {
+        content.table = shown_;
+    } else {
+        const ChartScene scene{GearsOf(current_), limit_, GearsOf(comparison_), band_};
+        content = ExportedChart(scene, drawing_->GetFont(), ChartTitle(setup),
+                                current_ ? ChartCaption(current_->setup, current_->gears, limit_,
+                                                        comparison_ ? &comparison_->setup : nullptr)
+                                         : std::vector<std::string>());
+    }
+    if (const char* failure = SaveChartFile(target.path, target.type, content))
+        ShowMessageBox(this, failure, wxOK);
+    else
+        saveFolder_ = FileSystemName(wxFileName(target.path).GetPath());
 }
 
 bool GearChartWindow::TableHasFocus() const {

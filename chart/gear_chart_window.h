@@ -8,6 +8,7 @@
 #include <optional>
 
 #include <wx/frame.h>
+#include <wx/string.h>
 
 #include "chart/cadence_band.h"
 #include "chart/chart_model.h"
@@ -66,7 +67,7 @@ private:
     int limitSelection_ = 0;
     std::optional<CadenceBand> band_;
     TextTable shown_;  // what the table lists
-    std::string saveFolder_;        // of the last save, the file system's bytes
+    std::string saveFolder_;        // of the last save, where the next one starts (the file system's bytes); empty before it
     bool placeRemembered_ = false;  // the next Open() shows it where it was
 
     wxChoice* limitChoice_;

@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "chart/chart_model.h"
 
@@ -14,3 +15,9 @@ std::string TeethList(std::span<const double> teeth);
 // a set of gears (the chainrings of its rows).
 std::string SetupLegend(const ChartSetup& setup);
 std::string SetupLegend(const GearSet& set);
+
+// The name a saved chart is proposed under: "ギアチャート_50-34_10-33.png", the chainrings
+// in box order and the smallest to the largest sprocket; a part without teeth is left out,
+// and before the first press of 計算 the stem stands alone. Digits, "-", "." and "#" only
+// besides the stem, so that Windows and Linux both take the name.
+std::string ChartFileName(const ChartSetup* setup, std::string_view extension);

@@ -7,6 +7,8 @@
 
 #include <wx/defs.h>
 
+class wxWindow;
+
 // The executable's file name without directory and extension.
 std::string ApplicationTitle();
 
@@ -14,3 +16,5 @@ std::string ApplicationTitle();
 // (wxOK, wxYES_NO, wxICON_QUESTION, ...); returns the button pressed (wxID_OK, wxID_YES,
 // wxID_NO).
 int ShowMessageBox(std::string_view text, long style);
+// The same over the window given, as a window that is not the active one needs.
+int ShowMessageBox(wxWindow* parent, std::string_view text, long style);

@@ -130,6 +130,17 @@ const char kChartSaveNotAFile[] =
 const char kChartSaveFailed[] =
     "ファイルに書き込めないので保存できません。書き込みできる場所か空きのある場所を選んでください。元のファイルはそのままです。";
 const char kChartRenderFailed[] = "チャートを画像にできないので保存できません。";
+const char kChartSaveNoName[] = "保存するファイルの名前を入れてください。何も保存していません。";
+const char kChartSaveNoFolder[] = "保存先のフォルダーがありません。あるフォルダーを選んでください。何も保存していません。";
+const char kChartFileNameStem[] = "ギアチャート";
+const char kColumnCircumference[] = "周長 mm";
+const char kColumnCadence[] = "回転数 rpm";
+const char kCaptionChainrings[] = "チェーンリング: ";
+const char kCaptionSprockets[] = "スプロケット: ";
+const char kCaptionTyre[] = "タイヤ周長: ";
+const char kCaptionCadence[] = "ケイデンス: ";
+const char kCaptionLimit[] = "展開の制限: ";
+const char kCaptionComparison[] = "比較 ";
 
 const char kRuleJcf[] = "JCF";
 const char kRuleJunior[] = "ジュニア";

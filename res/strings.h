@@ -144,6 +144,17 @@ extern const char kChartFileNameUnusable[];
 extern const char kChartSaveNotAFile[];
 extern const char kChartSaveFailed[];
 extern const char kChartRenderFailed[];
+extern const char kChartSaveNoName[];
+extern const char kChartSaveNoFolder[];
+extern const char kChartFileNameStem[];
+extern const char kColumnCircumference[];
+extern const char kColumnCadence[];
+extern const char kCaptionChainrings[];
+extern const char kCaptionSprockets[];
+extern const char kCaptionTyre[];
+extern const char kCaptionCadence[];
+extern const char kCaptionLimit[];
+extern const char kCaptionComparison[];
 
 // Gear check: the rules' table, the category of a birth year, lock-out, tyre and roll-out.
 extern const char kRuleJcf[];

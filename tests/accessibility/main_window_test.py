@@ -101,10 +101,11 @@ def check_chart(program):
     if table:
         cells = table.queryTable()
         headers = [cells.getColumnHeader(c).name for c in range(cells.nColumns)]
-        check(headers == ["ギア", "ギア比", "展開 m", "ギアインチ", "速度 km/h", "段差 %", "近いギア", "制限"],
+        check(headers == ["ギア", "ギア比", "展開 m", "ギアインチ", "速度 km/h", "段差 %", "近いギア", "制限",
+                           "周長 mm", "回転数 rpm"],
               f"the chart's columns are {headers!r}")
         row = [cells.getAccessibleAt(0, c).name for c in range(cells.nColumns)]
-        expected = ["28×24", "1.17", "2.445", "30.6", "13.20", "", "", ""]
+        expected = ["28×24", "1.17", "2.445", "30.6", "13.20", "", "", "", "2096", "90"]
         check(row == expected, f"the chart's first row reads {row!r}")
     # Esc closes it, so that it covers nothing the steps after it click.
     listing = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout

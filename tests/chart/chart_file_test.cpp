@@ -2,7 +2,10 @@
 // alone. Linux only: the Windows build's toolkit has no XML reader to check with.
 #include "chart/chart_file.h"
 
+#include "chart/chart_export.h"
+
 #include <filesystem>
+#include <map>
 
 #include <gtest/gtest.h>
 #include <wx/dc.h>
@@ -11,6 +14,7 @@
 #include <wx/xml/xml.h>
 
 #include "platform/text_file.h"
+#include "platform/widget_text.h"
 #include "res/strings.h"
 #include "tests/support/save_interlude.h"
 #include "tests/support/scratch_folder.h"
@@ -30,7 +34,9 @@ const ChartContent kContent = {
         dc.DrawText("53 & <11>", 10, 10);
     },
     wxSize(400, 300),
-    {{"ギア", "速度 km/h"}, {{"53×11", "52.10"}}}};
+    {{"ギア", "速度 km/h"}, {{"53×11", "52.10"}}},
+    "",
+    {}};
 
 std::size_t FilesIn(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
@@ -82,6 +88,89 @@ TEST(SaveChartFile, KeepsTheOldFileWhenWritingFails) {
     EXPECT_STREQ(SaveChartFile("chart.csv", ChartFileType::Csv, kContent), text::kChartSaveFailed);
     EXPECT_EQ(ReadBytes("chart.csv"), "old");
     EXPECT_EQ(FilesIn("."), 1u);
+}
+
+TEST(ResolveChartSavePath, TheWholePathChosenWithTheTypesExtensionWhenNoneWasTyped) {
+    ScratchFolder folder;
+    fs::create_directory("sub");
+    const wxString here = ToWidgetText(folder.Path().string());
+    const wxString sub = ToWidgetText((folder.Path() / "sub").string());
+    const struct {
+        wxString chosen;
+        int format;
+        wxString path;
+        ChartFileType type;
+    } cases[] = {
+        {"chart", 0, here + "/chart.png", ChartFileType::Png},
+        {"chart", 1, here + "/chart.svg", ChartFileType::Svg},
+        {"chart", 2, here + "/chart.csv", ChartFileType::Csv},
+        {"chart.SvG", 0, here + "/chart.SvG", ChartFileType::Svg},
+        {"chart.txt", 2, here + "/chart.txt.csv", ChartFileType::Csv},
+        {"sub/chart.csv", 0, sub + "/chart.csv", ChartFileType::Csv},
+        {"sub/../sub/chart", 1, sub + "/chart.svg", ChartFileType::Svg},
+        {sub + "/chart", 2, sub + "/chart.csv", ChartFileType::Csv},
+        {"chart", -1, here + "/chart.png", ChartFileType::Png},
+        {"chart", 3, here + "/chart.csv", ChartFileType::Csv},
+    };
+    EXPECT_EQ(ResolveChartSavePath("chart", sub, 0).path, sub + "/chart.png");  // not the working folder
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen + " " + std::to_string(c.format));
+        const ChartSavePath target = ResolveChartSavePath(c.chosen, here, c.format);
+        EXPECT_EQ(target.refusal, nullptr);
+        EXPECT_EQ(target.path, c.path);
+        EXPECT_EQ(target.type, c.type);
+    }
+}
+
+TEST(ResolveChartSavePath, RefusesAPathWithoutANameOrWithoutItsFolder) {
+    ScratchFolder folder;
+    WriteBytes("file", "");
+    const wxString here = ToWidgetText(folder.Path().string());
+    const std::pair<wxString, const char*> cases[] = {
+        {"", text::kChartSaveNoName},       {"sub/", text::kChartSaveNoName},
+        {here + "/", text::kChartSaveNoName}, {"missing/chart.png", text::kChartSaveNoFolder},
+        {"file/chart", text::kChartSaveNoFolder}, {"/velmor-missing/chart", text::kChartSaveNoFolder},
+    };
+    for (const auto& [chosen, refusal] : cases) {
+        const ChartSavePath target = ResolveChartSavePath(chosen, here, 0);
+        EXPECT_EQ(target.refusal, refusal) << chosen;
+        EXPECT_EQ(target.path, wxString()) << chosen;
+    }
+}
+
+// The caption beneath the drawing and in the SVG's description, as XML readers see it.
+TEST(ExportedChart, DrawnAtItsOwnSizeWithTheCaptionAsTheSvgsTitleAndDescription) {
+    ScratchFolder folder;
+    const GearSet gears = BuildGearSet({{50, 34}, {11, 28}, 2105, 90, false}, std::nullopt);
+    const ChartScene scene{&gears, std::nullopt, nullptr, std::nullopt};
+    const std::vector<std::string> caption = {"チェーンリング: 50-34", "a & <b>"};
+    const ChartContent content = ExportedChart(scene, *wxNORMAL_FONT, "Velmor ギアチャート 50-34", caption);
+    EXPECT_EQ(content.size.x, kExportWidth);
+    EXPECT_GT(content.size.y, kExportChartHeight + 2 * wxNORMAL_FONT->GetPixelSize().y);
+    EXPECT_LT(content.size.y, kExportChartHeight + 200);
+    ASSERT_EQ(SaveChartFile("chart.svg", ChartFileType::Svg, content), nullptr);
+    ASSERT_EQ(SaveChartFile("chart.png", ChartFileType::Png, content), nullptr);
+
+    const std::string svg = ReadBytes("chart.svg");
+    wxMemoryInputStream svgStream(svg.data(), svg.size());
+    wxXmlDocument document;
+    ASSERT_TRUE(document.Load(svgStream));
+    std::map<wxString, wxString> texts;
+    for (const wxXmlNode* node = document.GetRoot()->GetChildren(); node; node = node->GetNext())
+        if (!texts.count(node->GetName())) texts[node->GetName()] = node->GetNodeContent();
+    EXPECT_EQ(texts["title"], ToWidgetText("Velmor ギアチャート 50-34"));
+    EXPECT_EQ(texts["desc"], ToWidgetText("チェーンリング: 50-34\na & <b>"));
+    EXPECT_NE(svg.find("<text"), std::string::npos);
+
+    const std::string png = ReadBytes("chart.png");
+    wxMemoryInputStream pngStream(png.data(), png.size());
+    wxImage image;
+    ASSERT_TRUE(image.LoadFile(pngStream, wxBITMAP_TYPE_PNG));
+    EXPECT_EQ(image.GetSize(), content.size);
+
+    // A caption line wider than the picture widens it.
+    const std::vector<std::string> wide = {std::string(400, 'W')};
+    EXPECT_GT(ExportedChart(scene, *wxNORMAL_FONT, "", wide).size.x, kExportWidth);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "chart/gear_chart_window.h"
 #include "chart/chart_control_ids.h"
+#include "chart/chart_export.h"
 #include "res/strings.h"
 #include "tests/support/window_test.h"
 
@@ -17,13 +18,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kHeader = "ギア\tギア比\t展開 m\tギアインチ\t速度 km/h\t段差 %\t近いギア\t制限";
-const std::string kRows[] = {
+const std::string kFigures = "ギア\tギア比\t展開 m\tギアインチ\t速度 km/h\t段差 %\t近いギア\t制限";
+const std::string kSetColumns = "\t周長 mm\t回転数 rpm";
+const std::string kHeader = kFigures + kSetColumns;
+const std::string kGears[] = {
     "34×14\t2.43\t5.100\t63.9\t27.54\t\t\t",
     "34×12\t2.83\t5.950\t74.6\t32.13\t16.7\t\t",
     "50×14\t3.57\t7.500\t94.0\t40.50\t\t\t",
     "50×12\t4.17\t8.750\t109.7\t47.25\t16.7\t\t",
 };
+const std::string kSet = "\t2100\t90";  // the setup's circumference and cadence
+const std::string kRows[] = {kGears[0] + kSet, kGears[1] + kSet, kGears[2] + kSet, kGears[3] + kSet};
 
 std::string Lines(std::initializer_list<std::string> lines) {
     std::string text;
@@ -86,15 +91,63 @@ protected:
     GearChartWindow* chart_ = nullptr;
 };
 
+// The dialog's types, in its order.
+constexpr int kPngFormat = 0;
+constexpr int kSvgFormat = 1;
+constexpr int kCsvFormat = 2;
+
+// What the save dialog proposed when it opened.
+struct Proposal {
+    std::string name;  // CP932
+    std::string folder;
+};
+
+// Answers the save dialog as a user who chooses a type and types a name or a path into it.
+class AnswerSaveDialog : public wxExpectModalBase<wxFileDialog, AnswerSaveDialog> {
+public:
+    AnswerSaveDialog(wxString typed, int format, Proposal* proposal = nullptr)
+        : typed_(std::move(typed)), format_(format), proposal_(proposal) {}
+
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override {
+        if (proposal_) *proposal_ = {FromWidgetText(dialog->GetFilename()), dialog->GetDirectory().utf8_string()};
+        dialog->SetFilterIndex(format_);
+        dialog->SetPath(typed_);
+        return wxID_OK;
+    }
+
+private:
+    wxString typed_;
+    int format_;
+    Proposal* proposal_;
+};
+
+// A warning that stands over the given window.
+class ExpectBoxOver : public wxExpectModalBase<wxMessageDialog, ExpectBoxOver> {
+public:
+    ExpectBoxOver(wxWindow* owner, std::string_view text) : owner_(owner), text_(text) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* box) const override {
+        EXPECT_EQ(FromWidgetText(box->GetMessage()), text_);
+        EXPECT_EQ(box->GetParent(), owner_);
+        return wxID_OK;
+    }
+
+private:
+    wxWindow* owner_;
+    std::string text_;
+};
+
 TEST_F(ChartShareTest, APinnedComparisonKeepsItsGearsAndFiguresWhileCalculateChangesTheCurrentOnes) {
     EXPECT_EQ(Copied(), Lines({kHeader, kRows[0], kRows[1], kRows[2], kRows[3]}));
     Click(IDC_CHART_PIN);
     Calculate("52", "2000");
     const std::string current[] = {
-        "現在\t34×14\t2.43\t4.857\t60.9\t26.23\t\t\t",
-        "現在\t34×12\t2.83\t5.667\t71.0\t30.60\t16.7\t\t",
-        "現在\t52×14\t3.71\t7.429\t93.1\t40.11\t\t\t",
-        "現在\t52×12\t4.33\t8.667\t108.6\t46.80\t16.7\t\t",
+        "現在\t34×14\t2.43\t4.857\t60.9\t26.23\t\t\t\t2000\t90",
+        "現在\t34×12\t2.83\t5.667\t71.0\t30.60\t16.7\t\t\t2000\t90",
+        "現在\t52×14\t3.71\t7.429\t93.1\t40.11\t\t\t\t2000\t90",
+        "現在\t52×12\t4.33\t8.667\t108.6\t46.80\t16.7\t\t\t2000\t90",
     };
     EXPECT_EQ(Copied(), Lines({"組\t" + kHeader, current[0], current[1], current[2], current[3],
                                "比較\t" + kRows[0], "比較\t" + kRows[1], "比較\t" + kRows[2],
@@ -106,9 +159,10 @@ TEST_F(ChartShareTest, APinnedComparisonKeepsItsGearsAndFiguresWhileCalculateCha
 
 TEST_F(ChartShareTest, ABandAddsEachGearsSpeedsAndABadOneIsRefused) {
     SetBand("60", " 90 ");
-    const std::string header = kHeader + "\t最低速度 km/h\t最高速度 km/h";
-    const std::string withBand = Lines({header, kRows[0] + "\t18.36\t27.54", kRows[1] + "\t21.42\t32.13",
-                                        kRows[2] + "\t27.00\t40.50", kRows[3] + "\t31.50\t47.25"});
+    const std::string header = kFigures + "\t最低速度 km/h\t最高速度 km/h" + kSetColumns;
+    const std::string banded[] = {kGears[0] + "\t18.36\t27.54" + kSet, kGears[1] + "\t21.42\t32.13" + kSet,
+                                  kGears[2] + "\t27.00\t40.50" + kSet, kGears[3] + "\t31.50\t47.25" + kSet};
+    const std::string withBand = Lines({header, banded[0], banded[1], banded[2], banded[3]});
     EXPECT_EQ(Copied(), withBand);
     EXPECT_EQ(TextOf(chart_, IDC_CHART_MESSAGE), "");
 
@@ -119,45 +173,113 @@ TEST_F(ChartShareTest, ABandAddsEachGearsSpeedsAndABadOneIsRefused) {
     auto* table = static_cast<wxDataViewListCtrl*>(chart_->FindWindow(IDC_CHART_TABLE));
     table->SelectRow(3);
     table->SelectRow(1);
-    EXPECT_EQ(Copied(), Lines({header, kRows[1] + "\t21.42\t32.13", kRows[3] + "\t31.50\t47.25"}));
+    EXPECT_EQ(Copied(), Lines({header, banded[1], banded[3]}));
 
     SetBand("", "");
     table->UnselectAll();
     EXPECT_EQ(Copied(), Lines({kHeader, kRows[0], kRows[1], kRows[2], kRows[3]}));
 }
 
-TEST_F(ChartShareTest, SavesTheTableAsCsvAndTheChartAsPngAndSvgAndRefusesAFolder) {
+TEST_F(ChartShareTest, SavesTheTableAsCsvWithEachRowsSetAndRefusesAFolder) {
     Click(IDC_CHART_PIN);
     SaveAs("table.csv");
     EXPECT_EQ(ReadBytes("table.csv"),
-              Utf8(u8"\uFEFF組,ギア,ギア比,展開 m,ギアインチ,速度 km/h,段差 %,近いギア,制限\r\n"
-                   u8"現在,34×14,2.43,5.100,63.9,27.54,,,\r\n"
-                   u8"現在,34×12,2.83,5.950,74.6,32.13,16.7,,\r\n"
-                   u8"現在,50×14,3.57,7.500,94.0,40.50,,,\r\n"
-                   u8"現在,50×12,4.17,8.750,109.7,47.25,16.7,,\r\n"
-                   u8"比較,34×14,2.43,5.100,63.9,27.54,,,\r\n"
-                   u8"比較,34×12,2.83,5.950,74.6,32.13,16.7,,\r\n"
-                   u8"比較,50×14,3.57,7.500,94.0,40.50,,,\r\n"
-                   u8"比較,50×12,4.17,8.750,109.7,47.25,16.7,,\r\n"));
-
-    // No extension: the type chosen in the dialog, PNG at first, with its extension.
-    SaveAs("chart");
-    const std::string png = ReadBytes("chart.png");
-    wxMemoryInputStream pngStream(png.data(), png.size());
-    wxImage image;
-    ASSERT_TRUE(image.LoadFile(pngStream, wxBITMAP_TYPE_PNG));
-    EXPECT_EQ(image.GetSize(), chart_->FindWindow(IDC_CHART_DRAWING)->GetClientSize());
-
-    SaveAs("chart.SVG");
-    const std::string svg = ReadBytes("chart.SVG");
-    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
-    EXPECT_NE(svg.find(Utf8(u8"比較 50T")), std::string::npos);
+              Utf8(u8"\uFEFF組,ギア,ギア比,展開 m,ギアインチ,速度 km/h,段差 %,近いギア,制限,周長 mm,回転数 rpm\r\n"
+                   u8"現在,34×14,2.43,5.100,63.9,27.54,,,,2100,90\r\n"
+                   u8"現在,34×12,2.83,5.950,74.6,32.13,16.7,,,2100,90\r\n"
+                   u8"現在,50×14,3.57,7.500,94.0,40.50,,,,2100,90\r\n"
+                   u8"現在,50×12,4.17,8.750,109.7,47.25,16.7,,,2100,90\r\n"
+                   u8"比較,34×14,2.43,5.100,63.9,27.54,,,,2100,90\r\n"
+                   u8"比較,34×12,2.83,5.950,74.6,32.13,16.7,,,2100,90\r\n"
+                   u8"比較,50×14,3.57,7.500,94.0,40.50,,,,2100,90\r\n"
+                   u8"比較,50×12,4.17,8.750,109.7,47.25,16.7,,,2100,90\r\n"));
 
     fs::create_directory("folder.csv");
     wxTEST_DIALOG(Click(IDC_CHART_SAVE), wxExpectModal<wxFileDialog>(PathOf("folder.csv")),
                   ExpectMessageBox(wxID_OK, text::kChartSaveNotAFile, kWarning));
     EXPECT_TRUE(fs::is_empty("folder.csv"));
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);
+}
+
+TEST_F(ChartShareTest, SavesWhereTheUserTypedAndOpensWhereTheLastSaveWent) {
+    fs::create_directory("out");
+    const std::string here = folder_.Path().string();
+    const std::string out = (folder_.Path() / "out").string();
+    const struct {
+        wxString typed;
+        int format;               // chosen in the dialog
+        const char* file;         // where it lands, in the scratch folder
+        std::string_view start;   // of the file's bytes: what type it holds
+        std::string openedIn;     // the folder the dialog proposed
+    } cases[] = {
+        {"plain", kSvgFormat, "plain.svg", "<?xml", here},             // a bare name
+        {"out/table", kCsvFormat, "out/table.csv", "\xEF\xBB\xBF", here},  // a folder relative to the dialog's
+        {"inner", kSvgFormat, "out/inner.svg", "<?xml", out},           // the dialog's folder, not the working one
+        {PathOf("chart"), kPngFormat, "chart.png", "\x89PNG", out},     // an absolute path
+        {"named.CSV", kPngFormat, "named.CSV", "\xEF\xBB\xBF", here},     // the typed extension rules
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Proposal proposal;
+        wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog(c.typed, c.format, &proposal));
+        EXPECT_EQ(proposal.name, "ギアチャート_50-34_12-14.png");
+        EXPECT_EQ(proposal.folder, c.openedIn);
+        EXPECT_EQ(ReadBytes(c.file).substr(0, c.start.size()), c.start);
+    }
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 4);
+    EXPECT_EQ(std::distance(fs::directory_iterator("out"), fs::directory_iterator()), 2);
+}
+
+TEST_F(ChartShareTest, APathThatCannotBeUsedIsRefusedOverTheChartAndChangesNothing) {
+    fs::create_directory("folder.png");
+    const std::pair<wxString, const char*> cases[] = {
+        {"missing/chart.png", text::kChartSaveNoFolder},
+        {PathOf("missing/chart"), text::kChartSaveNoFolder},
+        {"folder.png/", text::kChartSaveNoName},
+        {"folder.png", text::kChartSaveNotAFile},
+    };
+    for (const auto& [typed, refusal] : cases) {
+        SCOPED_TRACE(refusal);
+        wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog(typed, kPngFormat),
+                      ExpectBoxOver(chart_, refusal));
+    }
+    // Pressed while the keyboard is in the main window, as a screen reader may press it.
+    FocusOn(Control(IDC_CADENCE));
+    wxCommandEvent press(wxEVT_BUTTON, IDC_CHART_SAVE);
+    wxTEST_DIALOG(chart_->FindWindow(IDC_CHART_SAVE)->GetEventHandler()->ProcessEvent(press),
+                  AnswerSaveDialog("missing/chart", kPngFormat), ExpectBoxOver(chart_, text::kChartSaveNoFolder));
+    EXPECT_TRUE(fs::is_empty("folder.png"));
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+    // A refused path is no save: the dialog still opens where it did.
+    Proposal proposal;
+    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("chart", kPngFormat, &proposal));
+    EXPECT_EQ(proposal.folder, folder_.Path().string());
+}
+
+TEST_F(ChartShareTest, APictureIsDrawnAtItsOwnSizeAndTellsItsSetup) {
+    Click(IDC_CHART_PIN);
+    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("small", kPngFormat));
+    chart_->SetSize(0, 0, chart_->GetSize().x + 120, chart_->GetSize().y + 80);
+    Pump();
+    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("large", kPngFormat));
+    wxImage small, large;
+    for (auto [name, image] : {std::pair{"small.png", &small}, std::pair{"large.png", &large}}) {
+        const std::string png = ReadBytes(name);
+        wxMemoryInputStream stream(png.data(), png.size());
+        ASSERT_TRUE(image->LoadFile(stream, wxBITMAP_TYPE_PNG));
+    }
+    EXPECT_EQ(small.GetWidth(), kExportWidth);
+    EXPECT_GT(small.GetHeight(), kExportChartHeight);
+    EXPECT_EQ(large.GetSize(), small.GetSize());
+
+    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("chart", kSvgFormat));
+    const std::string svg = ReadBytes("chart.svg");
+    EXPECT_NE(svg.find(Utf8(u8"<title>Velmor ギアチャート 50-34 / 2100 mm / 90 rpm</title>")), std::string::npos);
+    EXPECT_NE(svg.find(Utf8(u8"<desc>チェーンリング: 50-34\nスプロケット: 14-12\nタイヤ周長: 2100 mm\n"
+                            u8"ケイデンス: 90 rpm\n展開の制限: 制限なし\n"
+                            u8"比較 チェーンリング: 50-34 / スプロケット: 14-12 / タイヤ周長: 2100 mm / "
+                            u8"ケイデンス: 90 rpm</desc>")),
+              std::string::npos);
 }
 
 }  // namespace

@@ -51,8 +51,8 @@ TEST_F(GearChartTest, CtrlGOpensItEachPressRedrawsItAndEscClosesIt) {
     Press(IDC_CALCULATE);
     std::vector<Cells> rows = Rows(*chart);
     ASSERT_EQ(rows.size(), 24u);
-    EXPECT_EQ(rows.front(), (Cells{"28×24", "1.17", "2.445", "30.6", "13.20", "", "", ""}));
-    EXPECT_EQ(rows.back(), (Cells{"48×12", "4.00", "8.384", "105.1", "45.27", "8.3", "", ""}));
+    EXPECT_EQ(rows.front(), (Cells{"28×24", "1.17", "2.445", "30.6", "13.20", "", "", "", "2096", "90"}));
+    EXPECT_EQ(rows.back(), (Cells{"48×12", "4.00", "8.384", "105.1", "45.27", "8.3", "", "", "2096", "90"}));
     EXPECT_EQ(rows.back()[kSpeedColumn], Cell(3, 8));
 
     FocusOn(Control(IDC_CADENCE));

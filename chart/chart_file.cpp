@@ -6,15 +6,14 @@
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/dcsvg.h>
-#include <wx/file.h>
-#include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/mstream.h>
 
 #include "platform/file_name.h"
-#include "platform/text_file.h"
+#include "platform/save_file.h"
+#include "platform/svg_drawing.h"
+#include "res/save_failure_text.h"
 #include "res/strings.h"
 
 namespace {
@@ -46,26 +45,6 @@ std::optional<std::string> PngBytes(const ChartContent& content) {
     return bytes;
 }
 
-// wxSVGFileDC writes only to a file of its own: a private one beside the destination,
-// removed once read back.
-std::optional<std::string> SvgBytes(const wxString& path, const ChartContent& content) {
-    const wxString scratch =
-        wxFileName::CreateTempFileName(wxFileName(path).GetPathWithSep() + ".velmor-");
-    if (scratch.empty()) return std::nullopt;
-    {
-        wxSVGFileDC dc(scratch, content.size.x, content.size.y);
-        content.paint(dc, content.size);
-    }
-    std::optional<std::string> bytes;
-    if (wxFile file(scratch); file.IsOpened()) {
-        std::string read(static_cast<std::size_t>(std::max<wxFileOffset>(file.Length(), 0)), '\0');
-        if (file.Read(read.data(), read.size()) == static_cast<ssize_t>(read.size()) && !read.empty())
-            bytes = std::move(read);
-    }
-    wxRemoveFile(scratch);
-    return bytes;
-}
-
 // Something other than a file stands at the path: a folder, a pipe, a device, a link that
 // leads nowhere (wxFILE_EXISTS_ANY looks at a link itself, not where it leads).
 bool HoldsNoFile(const wxString& path) {
@@ -94,12 +73,12 @@ const char* SaveChartFile(const wxString& path, ChartFileType type, const ChartC
         bytes = PngBytes(content);
         break;
     case ChartFileType::Svg:
-        bytes = SvgBytes(path, content);
+        bytes = DrawnAsSvg(content.size, [&content](wxDC& dc) { content.paint(dc, content.size); });
         break;
     case ChartFileType::Csv:
         bytes = TableAsCsv(content.table);
         break;
     }
     if (!bytes) return text::kChartRenderFailed;
-    return ReplaceFileBytes(name.c_str(), *bytes) ? nullptr : text::kChartSaveFailed;
+    return SaveFailureText(SaveFileBytes(name.c_str(), *bytes).failure);
 }

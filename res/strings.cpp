@@ -135,4 +135,14 @@ const char kChartSaveFailed[] =
     "ファイルに書き込めないので保存できません。書き込みできる場所か空きのある場所を選んでください。元のファイルはそのままです。";
 const char kChartRenderFailed[] = "チャートを画像にできないので保存できません。";
 
+const char kSaveLinkRefused[] =
+    "だれでも書き込めるフォルダーにあるほかのユーザーのリンクなので、その先には保存しません。";
+const char kSaveReadOnly[] = "読み取り専用か書き込みを禁止されたファイルなので保存できません。元のファイルはそのままです。";
+const char kSaveFolderRefused[] =
+    "このフォルダーには新しいファイルを作れないので保存できません。元のファイルはそのままです。";
+const char kSaveNameTooLong[] = "ファイル名が長すぎるので保存できません。";
+const char kSaveChangedElsewhere[] =
+    "保存の途中でファイルがほかで変更されたので、上書きしませんでした。もう一度保存してください。";
+const char kSaveNoSpace[] = "ディスクの空きが足りないので保存できません。元のファイルはそのままです。";
+
 }  // namespace text

@@ -149,4 +149,12 @@ extern const char kChartSaveNotAFile[];
 extern const char kChartSaveFailed[];
 extern const char kChartRenderFailed[];
 
+// Why a save failed (res/save_failure_text.cpp picks one), besides the chart's texts above.
+extern const char kSaveLinkRefused[];
+extern const char kSaveReadOnly[];
+extern const char kSaveFolderRefused[];
+extern const char kSaveNameTooLong[];
+extern const char kSaveChangedElsewhere[];
+extern const char kSaveNoSpace[];
+
 }  // namespace text

@@ -186,7 +186,7 @@ TEST(SaveTextFile, TwoProcessesSavingAtOnceNeverFail) {
     ScratchFolder folder;
     WriteBytes(".k.csv.backup", "x");
     WriteBytes("k.csv", "first");
-    constexpr int kSaves = 150;
+    constexpr int kSaves = 100;
     const auto saves = [](const char* own) {
         return [own] {
             int failed = 0;
@@ -489,7 +489,7 @@ TEST(SaveTextFile, GivesANewFileTheUmaskAndLeavesItToOtherThreads) {
             unlink(name.c_str());
         }
     });
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 60; ++i) {
         const std::string name = "f" + std::to_string(i);
         ASSERT_TRUE(SaveFileBytes(name.c_str(), "new"));
         EXPECT_EQ(Mode(name.c_str()).substr(0, 3), "416") << i;  // 0640
@@ -581,7 +581,7 @@ TEST(SaveTextFile, AnotherUserSwappingItsNewFilesForLinksGainsNothing) {
         }
     }
     int saved = 0;
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 150; ++i) {
         if (!fs::is_regular_file(fs::symlink_status("f.svg"))) {
             fs::remove("f.svg");
             WriteBytes("f.svg", "old");

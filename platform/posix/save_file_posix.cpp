@@ -378,8 +378,11 @@ SaveFailure PutInOldPlace(int folder, const char* temp, const char* base) {
             return SaveFailure::ChangedElsewhere;
         return renameat(folder, temp, folder, base) == 0 ? SaveFailure::None : FailureOf(errno, SaveFailure::ReadOnly);
     }
-    if (fstatat(folder, temp, &out, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(out.st_mode) &&
-        fstatat(folder, base, &in, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(in.st_mode))
+    // What came out is no longer locked: another save may already have removed it as a
+    // leftover, which it does to regular files only.
+    const bool outRegular =
+        fstatat(folder, temp, &out, AT_SYMLINK_NOFOLLOW) == 0 ? S_ISREG(out.st_mode) : errno == ENOENT;
+    if (outRegular && fstatat(folder, base, &in, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(in.st_mode))
         return SaveFailure::None;
     save_file_os::RenameAt(folder, temp, folder, base, RENAME_EXCHANGE);
     return SaveFailure::ChangedElsewhere;

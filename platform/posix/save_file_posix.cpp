@@ -247,7 +247,7 @@ SaveFailure Locate(const char* name, Place& place) {
     return S_ISREG(place.target.st_mode) ? SaveFailure::None : SaveFailure::NotAFile;
 }
 
-// The inode flags (chattr) of an open file or folder; none where the file system has none.
+// The inode flags (chattr) of an open folder; none where the file system has none.
 unsigned InodeFlags(int fd) {
     int flags = 0;
     return ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 ? static_cast<unsigned>(flags) : 0u;
@@ -390,11 +390,11 @@ SaveFailure PutInOldPlace(int folder, const char* temp, const char* base) {
 
 // Whether the file may be replaced: one that no one may write is refused for every user,
 // root too, as the Windows build refuses a read-only file; so is one whose permissions
-// protect it from this user or that is immutable or append-only.
-bool Replaceable(const Place& place, int old) {
+// protect it from this user, though the folder would let the user replace it. (An immutable
+// or append-only file the exchange itself refuses.)
+bool Replaceable(const Place& place) {
     if ((place.target.st_mode & 0222) == 0) return false;
-    if (faccessat(place.folder.get(), place.base.c_str(), W_OK, AT_EACCESS) != 0) return false;
-    return old < 0 || (InodeFlags(old) & kUnchangeable) == 0;
+    return faccessat(place.folder.get(), place.base.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 SaveFailure ReplaceIn(Place& place, std::string_view bytes, const StillAsAgreed& stillAsAgreed) {
@@ -409,7 +409,7 @@ SaveFailure ReplaceIn(Place& place, std::string_view bytes, const StillAsAgreed&
         if (old.ok() && (fstat(old.get(), &opened) != 0 || !S_ISREG(opened.st_mode)))
             return SaveFailure::ChangedElsewhere;
         if (old.ok()) place.target = opened;
-        if (!Replaceable(place, old.get())) return SaveFailure::ReadOnly;
+        if (!Replaceable(place)) return SaveFailure::ReadOnly;
     }
     // A folder that keeps every name once made would keep the temporary file too.
     if (InodeFlags(folder) & kUnchangeable) return SaveFailure::FolderRefused;

@@ -2,11 +2,15 @@
 #include <wx/app.h>
 
 #include "app/main_dialog.h"
+#include "platform/desktop_language.h"
 
 class CCalcApp : public wxApp {
 public:
     // The program takes no command-line arguments.
-    bool OnInit() override { return true; }
+    bool OnInit() override {
+        UseDesktopLanguage();
+        return true;
+    }
 
     // The windows are laid out left to right whatever the locale; asking the locale
     // would build wx's table of every language while the first window is created.

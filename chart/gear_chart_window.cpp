@@ -22,15 +22,19 @@
 #include "chart/gear_chart_drawing.h"
 #include "platform/accessibility.h"
 #include "platform/message_box.h"
+#include "platform/native_look.h"
 #include "platform/widget_text.h"
 #include "res/strings.h"
 
 namespace {
 
-const wxSize kTableMinSize(-1, 120);  // in DIP: a few rows of the table
-constexpr int kGap = 8;                   // between the windows and around controls, in DIP
-constexpr int kDrawingShare = 3;          // of the height below the lines of text
-constexpr int kTableShare = 2;
+constexpr int kGap = 8;  // between the windows and around controls, in DIP
+// Of the height below the lines of text. A sizer gives each share at least its minimum, so
+// the table's minimum follows the drawing's in the same proportion; the window's minimum then
+// adds no height beyond the two, and fits a 1000-pixel screen with its title bar.
+constexpr int kDrawingShare = 4;
+constexpr int kTableShare = 1;
+const wxSize kTableMinSize(-1, kMinChartHeight * kTableShare / kDrawingShare);  // in DIP: a few rows
 
 // Room of a cadence box: "120.5" and a little; of the typed limit: "7.930" and a little.
 constexpr char kBandBoxSample[] = "0000.0";
@@ -73,6 +77,7 @@ wxString FileDialogWildcard() {
 GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     : wxFrame(mainWindow, wxID_ANY, ToWidgetText(text::kGearChartTitle), wxDefaultPosition,
               wxDefaultSize, wxDEFAULT_FRAME_STYLE) {
+    UseFiguresFont(*this);
     auto* panel = new wxPanel(this);
     const int gap = FromDIP(kGap);
 
@@ -179,9 +184,11 @@ void GearChartWindow::Open() {
     if (!IsShown()) {
         const wxRect main = GetParent()->GetScreenRect();
         const wxRect screen = wxDisplay(GetParent()).GetClientArea();
-        const ChartBox place = PlaceBeside({main.x, main.y, main.width, main.height}, GetSize().x, GetSize().y,
-                                           {screen.x, screen.y, screen.width, screen.height}, FromDIP(kGap));
-        Move(place.x, place.y);
+        const WindowPlaces places = PlaceBeside({main.x, main.y, main.width, main.height}, GetSize().x,
+                                                GetSize().y, {screen.x, screen.y, screen.width, screen.height},
+                                                FromDIP(kGap));
+        if (places.main.x != main.x || places.main.y != main.y) GetParent()->Move(places.main.x, places.main.y);
+        Move(places.chart.x, places.chart.y);
         Show();
     }
     Raise();

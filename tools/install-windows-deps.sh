@@ -71,10 +71,4 @@ if [ ${#missing[@]} -gt 0 ]; then
         --no-install-recommends "${missing[@]}" 2>&1) || { echo "$out" >&2; exit 1; }
 fi
 
-if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-    if ! grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
-        echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
-    fi
-    $SUDO locale-gen >/dev/null
-    log "generated ja_JP.UTF-8"
-fi
+"$(dirname "$0")/generate-locales.sh" ja_JP.UTF-8

@@ -16,7 +16,7 @@ build=$work/build
 log=$work/log
 patterns=("$@")
 
-"$top/tools/install-deps.sh" at-spi2-core python3-pyatspi dbus-x11 python3
+"$top/tools/install-deps.sh" at-spi2-core python3-pyatspi dbus-x11 python3 openbox
 
 mkdir -p "$src" "$log"
 # Only the files that differ are copied, so a second run builds only what changed.

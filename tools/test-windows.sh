@@ -221,7 +221,7 @@ installer_test "$out/$arch/Velmor-1.3-setup.exe" "$out/$arch/default-gear/Velmor
     >"$results/installer.log" 2>&1
 "${wine%/*}/wineserver" -k 2>/dev/null || true
 EOF
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$results/run.sh"
+xvfb-run -a -s "-screen 0 1600x1000x24" bash "$results/run.sh"
 "$top/bench/startup-windows.sh" "$out/$arch" "$wine" || say "start-up figures failed"
 
 passed=0

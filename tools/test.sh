@@ -12,7 +12,7 @@ case "${1:-}" in
   *) echo "usage: $0 [--all]" >&2; exit 2 ;;
 esac
 
-"$top/tools/install-deps.sh" at-spi2-core python3-pyatspi dbus-x11 xdotool  # accessibility test
+"$top/tools/install-deps.sh" at-spi2-core python3-pyatspi dbus-x11 xdotool openbox  # accessibility, window manager
 "$top/tools/build.sh"
 # Each window test starts a virtual display of its own, so the tests run side by side.
 (cd "$top/build" && ctest -j"$(nproc)" --output-on-failure)

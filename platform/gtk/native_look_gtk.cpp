@@ -2,6 +2,7 @@
 
 #include <gtk/gtk.h>
 #include <wx/dialog.h>
+#include <wx/font.h>
 #include <wx/stattext.h>
 
 #include <algorithm>
@@ -54,6 +55,15 @@ wxString DialogFontFace(const char* templateFace) {
 // The controls take the font from the window through the toolkit's style cascade; giving
 // each its own copy costs a style provider per control at start-up.
 void UseDialogFont(wxDialog& dialog, const wxFont& font) { dialog.SetOwnFont(font); }
+
+// The desktop's face for Japanese has a decimal point so low and wide that "1.17" reads as
+// "1,17" at the window's size. Pango takes each character the figures' face lacks from the
+// desktop's face.
+void UseFiguresFont(wxWindow& window) {
+    wxFont font = window.GetFont();
+    font.SetFaceName("DejaVu Sans");
+    window.SetFont(font);
+}
 
 void UseCompactControls() {
     static bool installed = false;

@@ -42,6 +42,9 @@ wxString DialogFontFace(const char* templateFace) {
 // Each control is given the dialog's font as it is created.
 void UseDialogFont(wxDialog& dialog, const wxFont& font) { dialog.SetFont(font); }
 
+// Windows' interface face shows its decimal point plainly.
+void UseFiguresFont(wxWindow&) {}
+
 void UseCompactControls() {}
 
 void WrapLabelText(wxStaticText*, bool) {}

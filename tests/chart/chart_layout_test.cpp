@@ -118,6 +118,16 @@ TEST(ChartLayout, TheComparisonAndTheLimitSayWhatTheyAre) {
         EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
 }
 
+// Rows that cannot have room even without labels are left out rather than drawn over the scales
+// (the window's minimum size keeps this from happening on screen).
+TEST(ChartLayout, RowsWithoutRoomAreNotDrawn) {
+    const GearSet current = BuildGearSet(Gears({50, 40, 30}, kTwelve), std::nullopt);
+    const ChartLayout layout = LayOutChart({&current, std::nullopt, &current, std::nullopt}, kMinChartWidth, 200, TypeAt(1));
+    EXPECT_TRUE(layout.texts.empty());
+    EXPECT_TRUE(layout.marks.empty());
+    EXPECT_TRUE(layout.lines.empty());
+}
+
 TEST(ChartLayout, BeforeTheFirstPressAndWithoutGearsItSaysSo) {
     const GearSet none = BuildGearSet(Gears({0}, {11}), std::nullopt);
     for (const auto& [scene, words] : {std::pair{ChartScene{}, text::kChartBeforeFirstPress},

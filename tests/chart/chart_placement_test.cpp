@@ -4,25 +4,35 @@
 
 namespace {
 
-TEST(ChartPlacement, RightOfTheMainWindowElseLeftElseBelow) {
+TEST(ChartPlacement, BesideTheMainWindowWhichSlidesOnlyWhereThatMakesRoom) {
     const ChartBox screen{0, 0, 1600, 1000};
     const struct {
         ChartBox main;
         int width, height;
-        int x, y;
+        ChartBox chart;
+        int mainX, mainY;
     } cases[] = {
-        {{0, 0, 700, 500}, 800, 900, 708, 0},        // right
-        {{102, 50, 700, 500}, 790, 900, 810, 50},    // right, just fits
-        {{800, 50, 700, 500}, 790, 900, 2, 50},      // left
-        {{300, 0, 700, 300}, 800, 600, 300, 308},    // below
-        {{300, 400, 700, 500}, 900, 900, 700, 100},  // nowhere whole: the wider side, on screen
-        {{0, 600, 700, 500}, 800, 700, 708, 300},    // kept within the screen's height
+        {{0, 0, 700, 500}, 800, 900, {708, 0, 800, 900}, 0, 0},          // right
+        {{102, 50, 700, 500}, 790, 900, {810, 50, 790, 900}, 102, 50},   // right, just fits
+        {{800, 50, 700, 500}, 790, 900, {2, 50, 790, 900}, 800, 50},     // left
+        {{300, 0, 700, 300}, 800, 600, {300, 308, 800, 600}, 300, 0},    // below
+        {{0, 600, 700, 500}, 800, 700, {708, 300, 800, 700}, 0, 600},    // kept within the screen's height
+        {{399, 308, 801, 384}, 736, 1000, {864, 0, 736, 1000}, 55, 308},  // centred: the main window slides left
+        {{500, 308, 801, 384}, 790, 1000, {0, 0, 790, 1000}, 798, 308},   // nearer the right edge: slides right
+        {{300, 100, 800, 300}, 900, 600, {300, 400, 900, 600}, 300, 92},   // too wide beside: the main window slides up
+        {{300, 400, 700, 500}, 901, 900, {699, 100, 901, 900}, 300, 400},  // nowhere whole: the wider side, on screen
+        {{400, 308, 801, 384}, 795, 1000, {0, 0, 795, 1000}, 400, 308},    // side by side only without a gap: stays
     };
     for (const auto& c : cases) {
-        const ChartBox placed = PlaceBeside(c.main, c.width, c.height, screen, 8);
-        EXPECT_EQ(placed.x, c.x) << c.main.x << "," << c.main.y;
-        EXPECT_EQ(placed.y, c.y) << c.main.x << "," << c.main.y;
-        EXPECT_EQ(placed.width, c.width);
+        const WindowPlaces placed = PlaceBeside(c.main, c.width, c.height, screen, 8);
+        const auto at = [&] { return ::testing::Message() << c.main.x << "," << c.main.y << " " << c.width; };
+        EXPECT_EQ(placed.chart.x, c.chart.x) << at();
+        EXPECT_EQ(placed.chart.y, c.chart.y) << at();
+        EXPECT_EQ(placed.chart.width, c.chart.width) << at();
+        EXPECT_EQ(placed.chart.height, c.chart.height) << at();
+        EXPECT_EQ(placed.main.x, c.mainX) << at();
+        EXPECT_EQ(placed.main.y, c.mainY) << at();
+        EXPECT_EQ(placed.main.width, c.main.width) << at();
     }
 }
 

@@ -6,16 +6,15 @@
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/dcsvg.h>
-#include <wx/file.h>
-#include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/mstream.h>
 
 #include "chart/svg_label.h"
 #include "platform/file_name.h"
-#include "platform/text_file.h"
+#include "platform/save_file.h"
+#include "platform/svg_drawing.h"
+#include "res/save_failure_text.h"
 #include "res/strings.h"
 
 namespace {
@@ -44,26 +43,6 @@ std::optional<std::string> PngBytes(const ChartContent& content) {
     if (!bitmap.ConvertToImage().SaveFile(stream, wxBITMAP_TYPE_PNG)) return std::nullopt;
     std::string bytes(static_cast<std::size_t>(stream.GetLength()), '\0');
     stream.CopyTo(bytes.data(), bytes.size());
-    return bytes;
-}
-
-// wxSVGFileDC writes only to a file of its own: a private one beside the destination,
-// removed once read back.
-std::optional<std::string> SvgBytes(const wxString& path, const ChartContent& content) {
-    const wxString scratch =
-        wxFileName::CreateTempFileName(wxFileName(path).GetPathWithSep() + ".velmor-");
-    if (scratch.empty()) return std::nullopt;
-    {
-        wxSVGFileDC dc(scratch, content.size.x, content.size.y);
-        content.paint(dc, content.size);
-    }
-    std::optional<std::string> bytes;
-    if (wxFile file(scratch); file.IsOpened()) {
-        std::string read(static_cast<std::size_t>(std::max<wxFileOffset>(file.Length(), 0)), '\0');
-        if (file.Read(read.data(), read.size()) == static_cast<ssize_t>(read.size()) && !read.empty())
-            bytes = LabelSvg(std::move(read), content.title, content.description);
-    }
-    wxRemoveFile(scratch);
     return bytes;
 }
 
@@ -104,12 +83,13 @@ const char* SaveChartFile(const wxString& path, ChartFileType type, const ChartC
         bytes = PngBytes(content);
         break;
     case ChartFileType::Svg:
-        bytes = SvgBytes(path, content);
+        bytes = DrawnAsSvg(content.size, [&content](wxDC& dc) { content.paint(dc, content.size); });
+        if (bytes) bytes = LabelSvg(std::move(*bytes), content.title, content.description);
         break;
     case ChartFileType::Csv:
         bytes = TableAsCsv(content.table);
         break;
     }
     if (!bytes) return text::kChartRenderFailed;
-    return ReplaceFileBytes(name.c_str(), *bytes) ? nullptr : text::kChartSaveFailed;
+    return SaveFailureText(SaveFileBytes(name.c_str(), *bytes).failure);
 }

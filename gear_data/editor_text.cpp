@@ -1,7 +1,6 @@
 #include "gear_data/editor_text.h"
 
 #include "platform/cp932.h"
-#include "platform/text_file.h"
 #include "res/strings.h"
 
 namespace {
@@ -104,6 +103,13 @@ std::string EditorText::FileContent(std::string_view boxText) const {
     return content;
 }
 
-bool EditorText::Save(std::string_view boxText) const {
-    return Editable() && ReplaceTextFile(text::kGearFileName, FileContent(boxText));
+void EditorText::TakeOverDiskVersion() {
+    version_ = VersionOf(text::kGearFileName);
+    std::string now;
+    content_ = ContentHash(now, ReadTextFile(text::kGearFileName, kEditorMaxFileBytes, now));
+}
+
+SaveResult EditorText::Save(std::string_view boxText) const {
+    if (!Editable()) return {SaveFailure::Failed};
+    return SaveTextFile(text::kGearFileName, FileContent(boxText), [this] { return !ChangedOnDisk(); });
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/save_file.h"
 #include "platform/text_file.h"
 
 // Larger files are not edited: the box would take long to fill, and a cut text must
@@ -38,8 +39,15 @@ public:
     // of other encodings, characters with two byte forms) gets those bytes again.
     std::string FileContent(std::string_view boxText) const;
 
-    // Saves FileContent(boxText) safely; false when nothing could be written.
-    bool Save(std::string_view boxText) const;
+    // The file as it is now becomes the one a save may replace: the user has agreed to
+    // overwrite another save.
+    void TakeOverDiskVersion();
+
+    // Saves FileContent(boxText) safely, provided that the file is still the one loaded or
+    // taken over: looked at again just before the new file is put in place, after every
+    // question, else SaveFailure::ChangedElsewhere. A file the editor refused gives
+    // SaveFailure::Failed.
+    SaveResult Save(std::string_view boxText) const;
 
 private:
     EditorLoad loaded_ = EditorLoad::OpenFailed;

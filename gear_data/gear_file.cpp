@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/save_file.h"
 #include "platform/text_file.h"
 #include "res/strings.h"
 
@@ -58,7 +59,7 @@ std::optional<GearLists> ReadGearFile() {
 }
 
 std::string_view WriteDefaultGearFile() {
-    if (!ReplaceTextFile(text::kGearFileName, DefaultGearFileText()))
+    if (!SaveTextFile(text::kGearFileName, DefaultGearFileText()))
         return text::kGearFileWriteFailed;
     return text::kGearFileCreated;
 }

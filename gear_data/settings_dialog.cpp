@@ -10,6 +10,7 @@
 #include "platform/widget_text.h"
 #include "res/dialog_template.h"
 #include "res/resource_ids.h"
+#include "res/save_failure_text.h"
 #include "res/strings.h"
 
 wxBEGIN_EVENT_TABLE(CSettingsDialog, wxDialog)
@@ -52,20 +53,34 @@ void CSettingsDialog::LoadEditorText() {
 bool CSettingsDialog::Save() {
     if (!m_file.Editable()) return false;  // the status line already says why
     SetStatus(text::kEditorSaving);
-    // Another save since the load is kept unless the user says otherwise; No keeps the
-    // editor open with its text.
     if (m_file.ChangedOnDisk()) {
-        if (ShowMessageBox(text::kEditorFileChanged, wxYES_NO | wxICON_QUESTION | wxNO_DEFAULT) ==
-            wxID_NO)
+        if (!AgreeToOverwrite()) return false;
+    } else if (FileExists(text::kGearFileName)) {
+        // No closes without saving; a question closed unanswered saves nothing and keeps
+        // the editor open with its text.
+        const int answer = ShowMessageBox(text::kEditorConfirmSave, wxYES_NO | wxICON_QUESTION);
+        if (answer != wxID_YES) return answer == wxID_NO;
+    }
+    // Another save may come while a question is up: the file is looked at again just before
+    // it is replaced, and the user asked about that save.
+    for (;;) {
+        const SaveResult saved = m_file.Save(FromWidgetText(m_edit->GetValue()));
+        if (saved) return true;
+        if (saved.failure != SaveFailure::ChangedElsewhere) {
+            SetStatus(saved.failure == SaveFailure::Failed ? text::kGearFileWriteFailed
+                                                           : SaveFailureText(saved.failure));
             return false;
-    } else if (FileExists(text::kGearFileName) &&
-               ShowMessageBox(text::kEditorConfirmSave, wxYES_NO | wxICON_QUESTION) == wxID_NO) {
-        return true;
+        }
+        if (!AgreeToOverwrite()) return false;
     }
-    if (!m_file.Save(FromWidgetText(m_edit->GetValue()))) {
-        SetStatus(text::kGearFileWriteFailed);
+}
+
+// Another save since the load is kept unless the user says otherwise; anything but Yes
+// keeps the editor open with its text.
+bool CSettingsDialog::AgreeToOverwrite() {
+    if (ShowMessageBox(text::kEditorFileChanged, wxYES_NO | wxICON_QUESTION | wxNO_DEFAULT) != wxID_YES)
         return false;
-    }
+    m_file.TakeOverDiskVersion();
     return true;
 }
 

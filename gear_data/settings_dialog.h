@@ -24,6 +24,7 @@ private:
     void OnInitDialog();
     // Returns false when the dialog must stay open: nothing could be saved.
     bool Save();
+    bool AgreeToOverwrite();
     void OnSave(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void SetStatus(std::string_view text);

@@ -5,22 +5,6 @@
 
 #include "platform/text_file_os.h"
 
-namespace {
-
-std::string WithCrLf(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16 + 16);
-    for (;;) {
-        const std::size_t lf = text.find('\n');
-        out.append(text.substr(0, lf));
-        if (lf == std::string_view::npos) return out;
-        out += "\r\n";
-        text.remove_prefix(lf + 1);
-    }
-}
-
-}  // namespace
-
 bool FileExists(const char* name) { return text_file_os::Exists(name); }
 
 FileVersion VersionOf(const char* name) { return text_file_os::VersionOf(name); }
@@ -88,12 +72,4 @@ TextReadResult ReadTextFile(const char* name, std::size_t maxBytes, std::string&
     if (!file.Failed()) return TextReadResult::Read;
     text.clear();
     return TextReadResult::ReadFailed;
-}
-
-bool ReplaceTextFile(const char* name, std::string_view text) {
-    return ReplaceFileBytes(name, WithCrLf(text));
-}
-
-bool ReplaceFileBytes(const char* name, std::string_view bytes) {
-    return text_file_os::Replace(name, bytes);
 }

@@ -50,16 +50,6 @@ enum class TextReadResult { Read, OpenFailed, TooLarge, ReadFailed };
 // Reads the whole file into text, refusing one larger than maxBytes as stored.
 TextReadResult ReadTextFile(const char* name, std::size_t maxBytes, std::string& text);
 
-// Replaces the file's content with text, never leaving it half written: the text goes to
-// a new file in the same folder, which is flushed to disk and then renamed over the old
-// one, with the old file's permissions. A symbolic link keeps pointing at the file it
-// names, which is the file replaced. Anything else standing at the name (a folder, a
-// pipe, a device, a link that leads nowhere), whenever it comes there, is refused, and so
-// is a file its permissions (or read-only attribute) protect from the user. Returns false
-// when anything failed, the old file then being as it was. A save that is interrupted
-// leaves no temporary file; one that a killed save left is removed by the next save.
-bool ReplaceTextFile(const char* name, std::string_view text);
-
 // What tells one version of a file from another without reading it, by the file that
 // links lead to: equal when nothing stands there both times.
 struct FileVersion {
@@ -69,8 +59,3 @@ struct FileVersion {
     bool operator==(const FileVersion&) const = default;
 };
 FileVersion VersionOf(const char* name);
-
-// ReplaceTextFile for bytes that are no text of the program's (pictures, UTF-8 files for
-// other programs): written as they are, line ends included. `name` is in the file
-// system's own encoding.
-bool ReplaceFileBytes(const char* name, std::string_view bytes);

@@ -21,12 +21,4 @@ void Close(int fd);
 // Size and time of last change of the file that links lead to.
 FileVersion VersionOf(const char* name);
 
-// Replaces the file's content with bytes as ReplaceTextFile describes.
-bool Replace(const char* name, std::string_view bytes);
-
-// The moment of a save after its checks, with the new file written, just before it is put
-// in place; false abandons the save. The program's own (text_file_interlude.cpp) lets
-// every save go on; tests link one of their own to act at that moment.
-bool SaveInterlude();
-
 }  // namespace text_file_os

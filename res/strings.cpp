@@ -186,4 +186,14 @@ const char kRollOutListedAfter[] = " mm)";
 const char kRollOutBad[] = "実測の展開は 0 より大きく 100 以下の数 (m) で入れてください。";
 const char kRollOutNotNumber[] = "実測の展開は半角の数字 (m) で入れてください。";
 
+const char kSaveLinkRefused[] =
+    "だれでも書き込めるフォルダーにあるほかのユーザーのリンクなので、その先には保存しません。";
+const char kSaveReadOnly[] = "読み取り専用か書き込みを禁止されたファイルなので保存できません。元のファイルはそのままです。";
+const char kSaveFolderRefused[] =
+    "このフォルダーには新しいファイルを作れないので保存できません。元のファイルはそのままです。";
+const char kSaveNameTooLong[] = "ファイル名が長すぎるので保存できません。";
+const char kSaveChangedElsewhere[] =
+    "保存の途中でファイルがほかで変更されたので、上書きしませんでした。もう一度保存してください。";
+const char kSaveNoSpace[] = "ディスクの空きが足りないので保存できません。元のファイルはそのままです。";
+
 }  // namespace text

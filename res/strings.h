@@ -201,4 +201,12 @@ extern const char kRollOutListedAfter[];
 extern const char kRollOutBad[];
 extern const char kRollOutNotNumber[];
 
+// Why a save failed (res/save_failure_text.cpp picks one), besides the chart's texts above.
+extern const char kSaveLinkRefused[];
+extern const char kSaveReadOnly[];
+extern const char kSaveFolderRefused[];
+extern const char kSaveNameTooLong[];
+extern const char kSaveChangedElsewhere[];
+extern const char kSaveNoSpace[];
+
 }  // namespace text

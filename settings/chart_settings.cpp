@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/save_file.h"
 #include "platform/settings_location.h"
 #include "platform/text_file.h"
 
@@ -147,7 +148,7 @@ ChartSettings LoadChartSettings() {
 bool StoreChartSettings(const ChartSettings& settings) {
     const std::string folder = SettingsFolder();
     return !folder.empty() && MakeSettingsFolder(folder) &&
-           ReplaceFileBytes((folder + kFileName).c_str(), FormatChartSettings(settings));
+           SaveFileBytes((folder + kFileName).c_str(), FormatChartSettings(settings));
 }
 
 RestoredPlace RestorePlace(const WindowPlace& remembered, int leastWidth, int leastHeight,

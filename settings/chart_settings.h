@@ -42,7 +42,7 @@ std::string ChartSettingsFile();
 ChartSettings LoadChartSettings();
 
 // Replaces the settings file with these, never leaving it half written (platform/
-// text_file.h), making its folder where missing; false when that failed.
+// save_file.h), making its folder where missing; false when that failed.
 bool StoreChartSettings(const ChartSettings& settings);
 
 // The window's remembered size, within the least it may take and the screen's free area,

@@ -6,7 +6,7 @@ set -eu
 
 packages="cmake g++ make pkg-config libwxgtk3.2-dev libgtk-3-dev googletest libgtest-dev
   xvfb xauth x11-utils imagemagick fonts-ipafont-mincho fonts-ipafont-gothic fonts-dejavu-core
-  locales $*"
+  locales acl $*"
 
 missing=""
 for p in $packages; do

@@ -98,7 +98,7 @@ mkdir -p "$results"
 # system menu (Windows has the real one, tested through Alt+Space instead), and POSIX
 # permissions and symbolic links of the gear-data file.
 gui_filter=-MainDialogTest.ShiftF10OpensTheSystemMenuWhoseLastEntryIsTheAboutBox
-unit_filter=-ReplaceTextFile.WritesEachLineFeedAsCrLfAndKeepsThePermissions:ReplaceTextFile.ReplacesTheFileBehindASymbolicLink
+unit_filter=-SaveTextFile.WritesEachLineFeedAsCrLfAndKeepsThePermissions:SaveTextFile.ReplacesTheFileBehindASymbolicLink
 
 # The installer as a user meets it, on the run's display and wine server: silent install,
 # the files, the default gear data in the user's folder, the Start-menu shortcut, the

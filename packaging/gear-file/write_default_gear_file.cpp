@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "gear_data/gear_file.h"
-#include "platform/text_file.h"
+#include "platform/save_file.h"
 #include "res/strings.h"
 
 int main() {
-    if (ReplaceTextFile(text::kGearFileName, DefaultGearFileText())) return 0;
+    if (SaveTextFile(text::kGearFileName, DefaultGearFileText())) return 0;
     std::fprintf(stderr, "the default gear data could not be written\n");
     return 1;
 }

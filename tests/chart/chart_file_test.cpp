@@ -4,8 +4,12 @@
 
 #include "chart/chart_export.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <wx/dc.h>
@@ -78,6 +82,57 @@ TEST(SaveChartFile, RefusesAnythingButAFileAndLeavesItAsItWas) {
         EXPECT_EQ(Describe("chart.csv"), before);
         EXPECT_EQ(FilesIn("."), files);
         fs::remove("chart.csv");
+    }
+}
+
+// The SVG is drawn where no one else can reach it: while its bytes are put in place, the
+// folder holds nothing but the old file and the save's own new file, nor has the system's
+// temporary folder gained anything.
+TEST(SaveChartFile, DrawsTheSvgWithoutAnyFileThatOthersCouldSwap) {
+    ScratchFolder folder;
+    WriteBytes("chart.svg", "old");
+    const auto tempBefore = FilesIn(fs::temp_directory_path());
+    std::vector<std::string> seen;
+    AtNextSaveInterlude([&seen] {
+        for (const auto& entry : fs::directory_iterator(".")) seen.push_back(entry.path().filename().string());
+        return true;
+    });
+    ASSERT_EQ(SaveChartFile("chart.svg", ChartFileType::Svg, kContent), nullptr);
+    ASSERT_EQ(seen.size(), 2u);
+    std::sort(seen.begin(), seen.end());
+    EXPECT_TRUE(seen[0].starts_with(".velmor-save-")) << seen[0];
+    EXPECT_EQ(seen[1], "chart.svg");
+    EXPECT_EQ(FilesIn(fs::temp_directory_path()), tempBefore);
+    EXPECT_NE(ReadBytes("chart.svg").find("</svg>"), std::string::npos);
+}
+
+// Each failure the user is told in Japanese from the program's texts, the old file kept.
+TEST(SaveChartFile, TellsWhyASaveFailed) {
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* message;
+    } cases[] = {
+        {"a read-only file, even for root", [] { fs::permissions("chart.csv", fs::perms::owner_read); },
+         text::kSaveReadOnly},
+        {"a write that failed", [] { FailNextSave(); }, text::kChartSaveFailed},
+        {"another save that came where none was", [] {
+             fs::remove("chart.csv");
+             AtNextSaveInterlude([] {
+                 WriteBytes("chart.csv", "old");
+                 return true;
+             });
+         },
+         text::kSaveChangedElsewhere},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder;
+        WriteBytes("chart.csv", "old");
+        c.make();
+        EXPECT_STREQ(SaveChartFile("chart.csv", ChartFileType::Csv, kContent), c.message);
+        EXPECT_EQ(ReadBytes("chart.csv"), "old");
+        EXPECT_EQ(FilesIn("."), 1u);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/cp932.h"
 #include "res/strings.h"
+#include "tests/support/save_interlude.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -49,6 +50,25 @@ TEST(EditorText, EditedLinesAreWrittenAsTheBoxHasThemAndTheRestKeepTheirBytes) {
         return box.replace(box.find("Fr"), 2, "Ca") + "\n" + ThroughTheBox("\xED\x40") + "\n";
     });
     EXPECT_EQ(saved, "\xED\x40\r\nCa\r\n\xED\x40-1\r\n" + ThroughTheBox("\xED\x40") + "\r\n");
+}
+
+// Another save after the load, however late (here at the last moment before the file is
+// replaced, after every question), is never overwritten unless the user takes it over.
+TEST(EditorText, NeverOverwritesAnotherSaveThatItHasNotTakenOver) {
+    ScratchFolder folder;
+    WriteBytes(text::kGearFileName, "Fr\r\n28\r\nfE");
+    EditorText editor;
+    ASSERT_EQ(editor.Load(), EditorLoad::Loaded);
+    AtNextSaveInterlude([] {
+        WriteBytes(text::kGearFileName, "Fr\r\n30\r\nfE");  // the same size
+        return true;
+    });
+    EXPECT_EQ(editor.Save("Fr\n1\nfE").failure, SaveFailure::ChangedElsewhere);
+    EXPECT_EQ(ReadBytes(text::kGearFileName), "Fr\r\n30\r\nfE");
+    EXPECT_EQ(editor.Save("Fr\n1\nfE").failure, SaveFailure::ChangedElsewhere);
+    editor.TakeOverDiskVersion();
+    EXPECT_TRUE(editor.Save("Fr\n1\nfE"));
+    EXPECT_EQ(ReadBytes(text::kGearFileName), "Fr\r\n1\r\nfE");
 }
 
 }  // namespace

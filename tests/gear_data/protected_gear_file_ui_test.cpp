@@ -56,9 +56,10 @@ TEST_F(GearDataTest, SavingKeepsWhatTheUserCannotReadOrHasProtectedAndAsksBefore
              ClickSave(editor);
          },
          text::kGearFileOpenFailed, kMine},
-        {"the user's write-protected file", true, kNobody.pw_uid, 0444, nullptr, EditAndSave,
-         text::kGearFileWriteFailed, kMine},
-        {"root's write-protected file, as root", false, 0, 0444, nullptr, EditAndSave, nullptr, kEdited},
+        {"the user's write-protected file", true, kNobody.pw_uid, 0444, nullptr, EditAndSave, text::kSaveReadOnly,
+         kMine},
+        // As the Windows build refuses a read-only file for everyone.
+        {"root's write-protected file, as root", false, 0, 0444, nullptr, EditAndSave, text::kSaveReadOnly, kMine},
         {"another save in between: No, then Yes", false, 0, 0640, nullptr,
          [](CSettingsDialog& editor) {
              WriteBytes(kName, kOthers);
@@ -78,7 +79,39 @@ TEST_F(GearDataTest, SavingKeepsWhatTheUserCannotReadOrHasProtectedAndAsksBefore
              wxTEST_DIALOG(ClickSave(editor), ExpectChangedQuestion(wxID_NO));
          },
          text::kEditorSaving, kOthers},
-        {"what a killed save left", false, 0, 0640, ".Velmor.ini.k1lLed", EditAndSave, nullptr, kEdited},
+        {"another save while the question is up: asked about it after Yes, then No", false, 0, 0640, nullptr,
+         [](CSettingsDialog& editor) {
+             SetBoxText(editor, "Fr\n1-2\nfE");
+             wxTEST_DIALOG(ClickSave(editor),
+                           ExpectMessageBox(wxID_YES, text::kEditorConfirmSave, kQuestion,
+                                            [] { WriteBytes(kName, kOthers); }),
+                           ExpectChangedQuestion(wxID_NO));
+             EXPECT_EQ(BoxText(editor), "Fr\n1-2\nfE");
+         },
+         text::kEditorSaving, kOthers},
+        {"another save while the question is up: Yes twice", false, 0, 0640, nullptr,
+         [](CSettingsDialog& editor) {
+             SetBoxText(editor, "Fr\n1-2\nfE");
+             wxTEST_DIALOG(ClickSave(editor),
+                           ExpectMessageBox(wxID_YES, text::kEditorConfirmSave, kQuestion,
+                                            [] { WriteBytes(kName, kOthers); }),
+                           ExpectChangedQuestion(wxID_YES));
+         },
+         nullptr, kEdited},
+        {"the question closed unanswered", false, 0, 0640, nullptr,
+         [](CSettingsDialog& editor) {
+             SetBoxText(editor, "Fr\n1-2\nfE");
+             wxTEST_DIALOG(ClickSave(editor), ExpectSaveQuestion(wxID_CANCEL));
+             EXPECT_EQ(BoxText(editor), "Fr\n1-2\nfE");
+         },
+         text::kEditorSaving, kMine},
+        {"the changed question closed unanswered", false, 0, 0640, nullptr,
+         [](CSettingsDialog& editor) {
+             WriteBytes(kName, kOthers);
+             wxTEST_DIALOG(ClickSave(editor), ExpectChangedQuestion(wxID_CANCEL));
+         },
+         text::kEditorSaving, kOthers},
+        {"what a killed save left", false, 0, 0640, ".velmor-save-K1lLedK1lLed.tmp", EditAndSave, nullptr, kEdited},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "platform/text_file_os.h"
+#include "platform/save_file_os.h"
 
 namespace {
 std::function<bool()> nextAct;
@@ -12,7 +12,7 @@ std::function<bool()> nextAct;
 
 void AtNextSaveInterlude(std::function<bool()> act) { nextAct = std::move(act); }
 
-bool text_file_os::SaveInterlude() {
+bool save_file_os::SaveInterlude() {
     const std::function<bool()> act = std::exchange(nextAct, nullptr);
     return !act || act();
 }

@@ -127,10 +127,11 @@ inline constexpr long kQuestionDefaultNo = kQuestion | wxNO_DEFAULT;
 
 // Checks a message box (its text, the program's name as caption, buttons and icon) and
 // answers it:  wxTEST_DIALOG(code, ExpectMessageBox(wxID_OK, text::kHelpNotFound, kWarning));
+// `meanwhile` runs while the box is up, before the answer.
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
 public:
-    ExpectMessageBox(int answer, std::string_view text, long style)
-        : answer_(answer), text_(text), style_(style) {}
+    ExpectMessageBox(int answer, std::string_view text, long style, std::function<void()> meanwhile = {})
+        : answer_(answer), text_(text), style_(style), meanwhile_(std::move(meanwhile)) {}
 
 protected:
     int OnInvoked(wxMessageDialog* box) const override {
@@ -138,6 +139,7 @@ protected:
         EXPECT_EQ(FromWidgetText(box->GetTitle()), ApplicationTitle());
         EXPECT_EQ(box->GetMessageDialogStyle() & (wxICON_MASK | wxOK | wxYES_NO | wxCANCEL | wxNO_DEFAULT),
                   style_);
+        if (meanwhile_) meanwhile_();
         return answer_;
     }
 
@@ -145,4 +147,5 @@ private:
     int answer_;
     std::string text_;
     long style_;
+    std::function<void()> meanwhile_;
 };

@@ -1,4 +1,0 @@
-// Alone in its file, so that a test program can link its own in its place.
-#include "platform/text_file_os.h"
-
-bool text_file_os::SaveInterlude() { return true; }

@@ -5,8 +5,9 @@
 namespace {
 
 void ReplaceElementText(std::string& svg, std::string_view element, const std::string& utf8) {
-    const std::string open = "<" + std::string(element) + ">";
-    const std::string close = "</" + std::string(element) + ">";
+    // Appended, not "<" + element: GCC 12 warns of an overlap that cannot happen there.
+    const std::string open = std::string("<").append(element).append(">");
+    const std::string close = std::string("</").append(element).append(">");
     const std::size_t start = svg.find(open);
     if (start == std::string::npos) return;
     const std::size_t from = start + open.size();

@@ -4,7 +4,8 @@
 // file of a save that may still be running).
 #include "platform/save_file.h"
 
-#include <chrono>
+// std::chrono::hours comes with <filesystem>; <chrono> itself holds a micro sign that the tests'
+// code page 932 cannot take.
 #include <filesystem>
 
 #include <gtest/gtest.h>

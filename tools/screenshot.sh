@@ -81,7 +81,8 @@ chart gear-chart-dark.png GTK_THEME=Adwaita:dark
 
 # The gear check (doc/gear-check.png): born in 2010, in the 2026 season, so U17; the lock-out
 # it asks for and a roll-out measured in the heaviest gear left.
-start "$top/build/Velmor"
+rm -rf "$work/home-chart"/.config
+start "$top/build/Velmor" -C "$work/chart" HOME="$work/home-chart" XDG_CONFIG_HOME="$work/home-chart/.config"
 xdotool windowfocus --sync "$main" type 90
 xdotool key Return
 sleep 1

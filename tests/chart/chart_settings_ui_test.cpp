@@ -1,5 +1,6 @@
 // The chart remembers its limit, band, save folder, size and place from one run to the
 // next, and starts with its defaults when what it remembered is damaged.
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -58,8 +59,8 @@ TEST_F(ChartSettingsTest, TheNextRunTakesBackTheLimitTheBandTheSaveFolderTheSize
     PressKey(WXK_RETURN);
     const std::string summary = TextOf(chart, IDC_CHART_SUMMARY);
     const wxRect screen = wxDisplay(chart).GetClientArea();
-    // Wider than its least width, as tall as the screen lets it be.
-    const wxRect place(screen.x + 20, screen.y, chart->GetMinSize().x + 40, screen.height);
+    // Wider than its least width, as tall as the screen lets it be, clear of the main window.
+    const wxRect place(screen.x + 8, screen.y, chart->GetMinSize().x + 8, screen.height);
     chart->SetSize(place);
     Pump();
     ASSERT_EQ(chart->GetRect(), place);
@@ -101,7 +102,7 @@ TEST_F(ChartSettingsTest, ARememberedPlaceOverTheMainWindowGivesWayToOneBesideIt
                   std::to_string(screen.height) + "\n");
     GearChartWindow* chart = OpenChart();
     ASSERT_TRUE(chart);
-    EXPECT_EQ(chart->GetSize(), wxSize(740, screen.height));
+    EXPECT_EQ(chart->GetSize(), wxSize(std::max(740, chart->GetMinSize().x), screen.height));
     EXPECT_FALSE(chart->GetScreenRect().Intersects(dialog_->GetScreenRect()));
 }
 

@@ -13,6 +13,12 @@
 
 namespace {
 
+using save_file_os::IsTempName;
+using save_file_os::kTempNameAttempts;
+using save_file_os::kTempPrefix;
+using save_file_os::kTempSuffix;
+using save_file_os::NewTempName;
+
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");
     if (slash == std::string::npos) return ".\\";
@@ -53,28 +59,8 @@ bool IsOtherThanFile(const std::string& path) {
            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE));
 }
 
-// The program's own temporary names, as the Linux build makes them.
-constexpr std::string_view kTempPrefix = ".velmor-save-";
-constexpr std::string_view kTempSuffix = ".tmp";
-constexpr std::size_t kTempTagLength = 12;
-constexpr std::string_view kTempTagChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-constexpr int kTempNameAttempts = 100;
 // A save lasts seconds; one whose file is older than this has ended before its time.
 constexpr ULONGLONG kLeftoverAge = 10ULL * 60 * 10'000'000;  // ten minutes in 100 ns
-
-std::string NewTempName() {
-    std::random_device random;
-    std::string name(kTempPrefix);
-    for (std::size_t i = 0; i < kTempTagLength; ++i) name += kTempTagChars[random() % kTempTagChars.size()];
-    return name += kTempSuffix;
-}
-
-bool IsTempName(std::string_view entry) {
-    if (entry.size() != kTempPrefix.size() + kTempTagLength + kTempSuffix.size() || !entry.starts_with(kTempPrefix) ||
-        !entry.ends_with(kTempSuffix))
-        return false;
-    return entry.substr(kTempPrefix.size(), kTempTagLength).find_first_not_of(kTempTagChars) == std::string_view::npos;
-}
 
 ULONGLONG AsNumber(const FILETIME& time) {
     return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;

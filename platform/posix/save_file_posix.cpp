@@ -29,6 +29,10 @@
 
 namespace {
 
+using save_file_os::IsTempName;
+using save_file_os::kTempNameAttempts;
+using save_file_os::NewTempName;
+
 class Fd {
 public:
     explicit Fd(int fd = -1) : fd_(fd) {}
@@ -117,28 +121,6 @@ private:
     static inline std::array<struct sigaction, std::size(kEndSignals)> previous_{};
     static inline struct sigaction previousSizeLimit_ {};
 };
-
-// The program's own temporary names, the same in every folder and for every file, so that
-// no other program's file (".name.XXXXXX", ".name.backup") ever looks like one.
-constexpr std::string_view kTempPrefix = ".velmor-save-";
-constexpr std::string_view kTempSuffix = ".tmp";
-constexpr std::size_t kTempTagLength = 12;
-constexpr std::string_view kTempTagChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-constexpr int kTempNameAttempts = 100;
-
-std::string NewTempName() {
-    std::random_device random;
-    std::string name(kTempPrefix);
-    for (std::size_t i = 0; i < kTempTagLength; ++i) name += kTempTagChars[random() % kTempTagChars.size()];
-    return name += kTempSuffix;
-}
-
-bool IsTempName(std::string_view entry) {
-    if (entry.size() != kTempPrefix.size() + kTempTagLength + kTempSuffix.size() || !entry.starts_with(kTempPrefix) ||
-        !entry.ends_with(kTempSuffix))
-        return false;
-    return entry.substr(kTempPrefix.size(), kTempTagLength).find_first_not_of(kTempTagChars) == std::string_view::npos;
-}
 
 // A new file of the program's own name in the folder, locked for as long as it is open, so
 // that no other save takes it for a leftover. Another save may have taken it for one

@@ -49,9 +49,9 @@ shot main-window-scale2.png GDK_SCALE=2
 # whoever runs this stay untouched.
 mkdir "$work/chart" "$work/home-chart"
 printf 'Front Crankset\r\n34-50\r\nfEnd\r\nCassette\r\n11-12-13-14-15-16-17-19-21-24-27-30\r\ncEnd\r\nTire surroundings\r\n700x25C-2105\r\ntEnd\r\n' >"$work/chart/Velmor.ini"
-chart() {
-  picture=$1
-  shift
+# open_chart [VARIABLE=value...]: starts the program on that gear data with nothing
+# remembered, calculates at 90 rpm and opens the chart; $id is the chart window.
+open_chart() {
   rm -rf "$work/home-chart"/.config
   start "$top/build/Velmor" -C "$work/chart" HOME="$work/home-chart" XDG_CONFIG_HOME="$work/home-chart/.config" "$@"
   xdotool windowfocus --sync "$main" type 90
@@ -60,6 +60,12 @@ chart() {
   xdotool key ctrl+g
   id=$("$top/tools/wait-for-window.sh" 'Velmor ギアチャート')
   sleep 1
+}
+
+chart() {
+  picture=$1
+  shift
+  open_chart "$@"
   xdotool windowfocus --sync "$id" key Down
   # Pinned as the comparison, then the current gears at 80 rpm, with a band of 80 to 100 rpm.
   xdotool key Tab Tab Tab space
@@ -81,14 +87,7 @@ chart gear-chart-dark.png GTK_THEME=Adwaita:dark
 
 # The gear check (doc/gear-check.png): born in 2010, in the 2026 season, so U17; the lock-out
 # it asks for and a roll-out measured in the heaviest gear left.
-rm -rf "$work/home-chart"/.config
-start "$top/build/Velmor" -C "$work/chart" HOME="$work/home-chart" XDG_CONFIG_HOME="$work/home-chart/.config"
-xdotool windowfocus --sync "$main" type 90
-xdotool key Return
-sleep 1
-xdotool key ctrl+g
-id=$("$top/tools/wait-for-window.sh" 'Velmor ギアチャート')
-sleep 1
+open_chart
 # From the limit choice past the boxes and buttons above the drawing, and the table.
 xdotool windowfocus --sync "$id" key --delay 100 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 xdotool type 2010

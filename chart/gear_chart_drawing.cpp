@@ -1,5 +1,8 @@
 #include "chart/gear_chart_drawing.h"
 
+#include <map>
+#include <utility>
+
 #include <wx/dc.h>
 #include <wx/font.h>
 #include <wx/settings.h>
@@ -54,11 +57,24 @@ void DrawGearChart(wxDC& dc, const wxSize& size, const ChartScene& scene) {
     const wxFont smaller = font.Smaller();
     ChartType type;
     type.line = dc.GetCharHeight();
+    // Setting a face costs more than measuring with it: it is set only when it changes.
+    bool smallSet = true;
+    const auto useFace = [&](bool small) {
+        if (small != smallSet) dc.SetFont(small ? smaller : font);
+        smallSet = small;
+    };
     dc.SetFont(smaller);
     type.smallLine = dc.GetCharHeight();
+    // The layout asks for most widths more than once, and the same teeth and steps recur
+    // from row to row.
+    std::map<std::pair<bool, std::string>, int> widths;
     type.width = [&](const std::string& text, bool small) {
-        dc.SetFont(small ? smaller : font);
-        return dc.GetTextExtent(ToWidgetText(text)).x;
+        const auto [known, added] = widths.try_emplace({small, text});
+        if (added) {
+            useFace(small);
+            known->second = dc.GetTextExtent(ToWidgetText(text)).x;
+        }
+        return known->second;
     };
     const ChartLayout layout = LayOutChart(scene, size.x, size.y, type);
 
@@ -83,7 +99,7 @@ void DrawGearChart(wxDC& dc, const wxSize& size, const ChartScene& scene) {
     dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
     dc.SetTextBackground(p.ground);
     for (const ChartText& text : layout.texts) {
-        dc.SetFont(text.small ? smaller : font);
+        useFace(text.small);
         dc.SetTextForeground(Ink(p, text.ink, text.muted));
         dc.DrawText(ToWidgetText(text.text), text.box.x, text.box.y);
     }

@@ -44,6 +44,7 @@ constexpr int kDrawingShare = 4;
 constexpr int kTableShare = 1;
 const wxSize kTableMinSize(-1, kMinChartHeight * kTableShare / kDrawingShare);  // in DIP: a few rows
 const wxSize kCheckMinSize(360, kTableMinSize.y);  // in DIP: beside the table, within the drawing's width
+constexpr std::size_t kCheckSlot = 1;              // in the table's row, after the table
 
 // Room of a cadence box: "120.5" and a little; of the typed limit: "7.930" and a little.
 constexpr char kBandBoxSample[] = "0000.0";
@@ -116,7 +117,6 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     table_ = new wxDataViewListCtrl(panel, IDC_CHART_TABLE, wxDefaultPosition, wxDefaultSize,
                                     wxDV_ROW_LINES | wxDV_MULTIPLE);
     SetAccessibleName(*table_, text::kChartTableName);
-    check_ = new GearCheckPanel(panel, [this](std::int64_t millimetres) { PickLimit(millimetres); });
 
     auto* limitRow = new wxBoxSizer(wxHORIZONTAL);
     limitRow->Add(limitLabel, wxSizerFlags().CentreVertical().Border(wxRIGHT, gap));
@@ -146,14 +146,14 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
         column->Add(line, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, gap));
     column->Add(drawing_, wxSizerFlags(kDrawingShare).Expand().Border(wxALL, gap));
     // The check beside the table, scrolling within the table's height, so that the window
-    // grows no taller.
+    // grows no taller. Its place is held until it is made.
     auto* tableRow = new wxBoxSizer(wxHORIZONTAL);
     tableRow->Add(table_, wxSizerFlags(1).Expand().Border(wxRIGHT, gap));
-    tableRow->Add(check_, wxSizerFlags().Expand());
+    const wxSize checkSize = FromDIP(kCheckMinSize);
+    tableRow->Add(checkSize.x, checkSize.y);
     column->Add(tableRow, wxSizerFlags(kTableShare).Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
     drawing_->SetMinSize(FromDIP(wxSize(kMinChartWidth, kMinChartHeight)));
     table_->SetMinSize(FromDIP(kTableMinSize));
-    check_->SetMinSize(FromDIP(kCheckMinSize));
     panel->SetSizer(column);
     message_->SetForegroundColour(ChartWarningColour());
 
@@ -169,6 +169,7 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     drawing_->Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
         wxAutoBufferedPaintDC dc(drawing_);
         PaintChart(dc, drawing_->GetClientSize());
+        if (!check_) CallAfter(&GearChartWindow::MakeCheck);
     });
     drawing_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         drawing_->Refresh();
@@ -194,6 +195,16 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     SetMinSize(wxSize(std::min(fits.x, screen.width), std::min(fits.y, screen.height)));
     SetSize(GetMinSize());
     Refill();
+}
+
+void GearChartWindow::MakeCheck() {
+    if (check_) return;  // more than one paint came before it
+    check_ = new GearCheckPanel(table_->GetParent(), [this](std::int64_t millimetres) { PickLimit(millimetres); });
+    check_->SetMinSize(FromDIP(kCheckMinSize));
+    wxSizer* tableRow = table_->GetContainingSizer();
+    tableRow->Replace(kCheckSlot, new wxSizerItem(check_, wxSizerFlags().Expand()));
+    tableRow->Layout();
+    check_->ShowCheck(GearsOf(current_), limit_);
 }
 
 void GearChartWindow::Open() {
@@ -298,7 +309,7 @@ void GearChartWindow::Refill() {
     SetLine(summary_, current_ ? LimitSummary(current_->gears, limit_) : std::string());
     SetLine(note_, current_ ? ChartNote(current_->gears) : std::string());
     FillTable();
-    check_->ShowCheck(GearsOf(current_), limit_);
+    if (check_) check_->ShowCheck(GearsOf(current_), limit_);
     pin_->Enable(current_.has_value());
     unpin_->Enable(comparison_.has_value());
     drawing_->Refresh();

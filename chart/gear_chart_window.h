@@ -52,6 +52,8 @@ private:
     void CopyRows();
     bool TableHasFocus() const;
     void PaintChart(wxDC& dc, const wxSize& size) const;
+    // Made once the chart is first drawn, so that the chart shows sooner.
+    void MakeCheck();
 
     // A setup shown and its gears, worked with the limit in force.
     struct Side {
@@ -81,5 +83,5 @@ private:
     wxTextCtrl* bandHigh_;
     wxWindow* drawing_;
     wxDataViewListCtrl* table_;
-    GearCheckPanel* check_;
+    GearCheckPanel* check_ = nullptr;  // until the chart is first drawn
 };

@@ -38,6 +38,13 @@ void Choose(wxWindow* window, const char* item) {
     choice->ProcessWindowEvent(event);
 }
 
+// The check is made once the chart is first drawn.
+GearChartWindow* OpenChartWithItsCheck(CMainDialog& dialog) {
+    dialog.OpenGearChart();
+    GearChartWindow* chart = FindShownWindow<GearChartWindow>();
+    return chart && PumpUntil([&] { return chart->FindWindow(IDC_CHECK_SEASON) != nullptr; }) ? chart : nullptr;
+}
+
 std::string ChosenLimit(const wxWindow* chart) {
     return FromWidgetText(static_cast<wxChoice*>(chart->FindWindow(IDC_CHART_LIMIT))->GetStringSelection());
 }
@@ -45,8 +52,7 @@ std::string ChosenLimit(const wxWindow* chart) {
 TEST_F(GearCheckTest, ABirthYearPicksTheLimitAndTheLinesSayWhatToLockOut) {
     FillWorkedExample();
     Press(IDC_CALCULATE);
-    dialog_->OpenGearChart();
-    GearChartWindow* chart = FindShownWindow<GearChartWindow>();
+    GearChartWindow* chart = OpenChartWithItsCheck(*dialog_);
     ASSERT_TRUE(chart);
     EXPECT_EQ(TextOf(chart, IDC_CHECK_SEASON), std::to_string(wxDateTime::Now().GetYear()));
     EXPECT_EQ(TextOf(chart, IDC_CHECK_LOCK_OUT), text::kCheckNoLimit);
@@ -85,8 +91,7 @@ TEST_F(GearCheckTest, ABirthYearPicksTheLimitAndTheLinesSayWhatToLockOut) {
 TEST_F(GearCheckTest, AMeasuredRollOutPassesOrFailsInTheGearChosen) {
     FillWorkedExample();
     Press(IDC_CALCULATE);
-    dialog_->OpenGearChart();
-    GearChartWindow* chart = FindShownWindow<GearChartWindow>();
+    GearChartWindow* chart = OpenChartWithItsCheck(*dialog_);
     ASSERT_TRUE(chart);
     Type(chart->FindWindow(IDC_CHECK_SEASON), "2026");
     Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2010");
@@ -119,8 +124,7 @@ TEST_F(GearCheckTest, AMeasuredRollOutPassesOrFailsInTheGearChosen) {
 TEST_F(GearCheckTest, TheCheckScrollsBesideTheTableAndTheWindowKeepsItsHeight) {
     FillWorkedExample();
     Press(IDC_CALCULATE);
-    dialog_->OpenGearChart();
-    GearChartWindow* chart = FindShownWindow<GearChartWindow>();
+    GearChartWindow* chart = OpenChartWithItsCheck(*dialog_);
     ASSERT_TRUE(chart);
     const int height = chart->GetSize().y;
     Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2014");

@@ -109,21 +109,28 @@ wxWindow* CreateControl(wxDialog& dialog, const DialogUnits& du, const ControlTe
     return nullptr;
 }
 
-// The boxes a line of column headings stands over (see kColumnHeadings), left to right.
+// The boxes a label of headings heads (see kColumnHeadings and kRowHeadings): over a row,
+// left to right, or beside a column, top to bottom.
 std::vector<wxRect> HeadedBoxes(std::span<const ControlTemplate> controls, const ControlTemplate& heading,
                                 const std::vector<wxWindow*>& windows) {
-    const auto under = [&](const ControlTemplate& c) {
+    const bool beside = heading.style & kRowHeadings;
+    const auto headed = [&](const ControlTemplate& c) {
+        if (c.kind != ControlKind::Edit) return false;
+        if (beside) {
+            const int middle = c.y + c.cy / 2;
+            return c.x > heading.x && middle >= heading.y && middle <= heading.y + heading.cy;
+        }
         const int centre = c.x + c.cx / 2;
-        return c.kind == ControlKind::Edit && c.y > heading.y && centre >= heading.x &&
-               centre <= heading.x + heading.cx;
+        return c.y > heading.y && centre >= heading.x && centre <= heading.x + heading.cx;
     };
-    int row = std::numeric_limits<int>::max();
+    const auto away = [beside](const ControlTemplate& c) { return beside ? c.x : c.y; };
+    int nearest = std::numeric_limits<int>::max();
     for (const ControlTemplate& c : controls)
-        if (under(c)) row = std::min(row, c.y);
+        if (headed(c)) nearest = std::min(nearest, away(c));
     std::vector<wxRect> boxes;
     for (std::size_t i = 0; i < controls.size(); ++i)
-        if (under(controls[i]) && controls[i].y == row) boxes.push_back(windows[i]->GetRect());
-    std::ranges::sort(boxes, {}, &wxRect::x);
+        if (headed(controls[i]) && away(controls[i]) == nearest) boxes.push_back(windows[i]->GetRect());
+    std::ranges::sort(boxes, {}, beside ? &wxRect::y : &wxRect::x);
     return boxes;
 }
 
@@ -145,8 +152,14 @@ void CreateDialogFromTemplate(wxDialog& dialog, wxWindow* parent, const DialogTe
     dialog.SetClientSize(du.X(t.cx), du.Y(t.cy));
     FitLabels(dialog);
     for (std::size_t i = 0; i < t.controls.size(); ++i)
-        if (t.controls[i].style & kColumnHeadings)
-            SpreadHeadingsOver(static_cast<wxStaticText&>(*windows[i]), HeadedBoxes(t.controls, t.controls[i], windows));
+        if (t.controls[i].style & (kColumnHeadings | kRowHeadings)) {
+            auto& label = static_cast<wxStaticText&>(*windows[i]);
+            const std::vector<wxRect> boxes = HeadedBoxes(t.controls, t.controls[i], windows);
+            if (t.controls[i].style & kRowHeadings)
+                SpreadHeadingsBeside(label, boxes);
+            else
+                SpreadHeadingsOver(label, boxes);
+        }
     if (!(t.style & kResizable)) {
         dialog.SetMinSize(dialog.GetSize());
         dialog.SetMaxSize(dialog.GetSize());

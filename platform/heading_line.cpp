@@ -38,6 +38,11 @@ std::vector<double> WordCentres(const wxStaticText& label, const wxString& text,
     return centres;
 }
 
+std::vector<double> Middles(const wxStaticText& label, const wxFont& font) {
+    const std::vector<int> middles = WordLineMiddles(label, font, label.GetClientSize().x);
+    return {middles.begin(), middles.end()};
+}
+
 }  // namespace
 
 void SpreadHeadingsOver(wxStaticText& label, std::span<const wxRect> boxes) {
@@ -58,4 +63,19 @@ void SpreadHeadingsOver(wxStaticText& label, std::span<const wxRect> boxes) {
     const wxSize box = label.GetSize();
     label.SetSize(place.x + static_cast<int>(std::lround(shift)), place.y, std::max(box.x, drawn.x + 1),
                   std::max(box.y, drawn.y));
+}
+
+void SpreadHeadingsBeside(wxStaticText& label, std::span<const wxRect> boxes) {
+    const wxPoint place = label.GetPosition();
+    std::vector<double> boxMiddles;
+    for (const wxRect& box : boxes) boxMiddles.push_back(box.y + box.height / 2.0 - place.y);
+
+    wxFont font = label.GetParent()->GetFont();
+    const HeadingFit fit = FitHeadings(Middles(label, font), boxMiddles);
+    font.SetFractionalPointSize(font.GetFractionalPointSize() * fit.scale);
+    const double shift = CentringShift(Middles(label, font), boxMiddles);
+    SetLabelFont(label, font);
+    const wxSize box = label.GetSize();
+    const int drawn = LaidOutTextSize(label, font, label.GetClientSize().x).y;
+    label.SetSize(place.x, place.y + static_cast<int>(std::lround(shift)), box.x, std::max(box.y, drawn));
 }

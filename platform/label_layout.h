@@ -19,5 +19,10 @@ wxSize LaidOutTextSize(const wxStaticText& label, const wxFont& font, int width)
 // text's left edge. One layout for the whole text, however many offsets are asked for.
 std::vector<int> CharacterOffsets(const wxStaticText& label, const wxString& text, const wxFont& font);
 
+// The middle of the line on which each word of the label's text (a run of characters
+// between blanks and line breaks) is drawn, laid out as the label lays it out with the font
+// in a box of the given width: top to bottom, in pixels from the text's top.
+std::vector<int> WordLineMiddles(const wxStaticText& label, const wxFont& font, int width);
+
 // Draws the label's text in the font, leaving its layout as it is.
 void SetLabelFont(wxStaticText& label, const wxFont& font);

@@ -25,6 +25,9 @@ enum ControlStyle : unsigned {
     // A static text whose words head, left to right, the edit boxes of the nearest row
     // below it whose centres lie within its width: each word is drawn over its box.
     kColumnHeadings = 1u << 4,
+    // A static text whose words head, top to bottom, the edit boxes of the nearest column
+    // to its right whose middles lie within its height: each word is drawn beside its box.
+    kRowHeadings = 1u << 5,
 };
 
 struct ControlTemplate {

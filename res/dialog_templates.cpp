@@ -52,7 +52,7 @@ constexpr ControlTemplate kMainControls[] = {
     {IDC_STATIC, ControlKind::Static, "rpm", 290, 26, 11, 8},
     {IDC_STATIC, ControlKind::Static, "  1速       2速       3速       4速       5速       6速       7速       8速       9速      10速", 40, 47, 285, 8, kColumnHeadings},
     {IDC_STATIC, ControlKind::Static, "歯数", 18, 63, 15, 8},
-    {IDC_STATIC, ControlKind::Static, "1速       2速       3速", 7, 80, 13, 44},
+    {IDC_STATIC, ControlKind::Static, "1速       2速       3速", 7, 80, 13, 44, kRowHeadings},
     {IDC_STATIC, ControlKind::Static, "Km/h", 330, 77, 19, 12},
     {IDC_STATIC, ControlKind::Static, "Km/h", 330, 95, 19, 12},
     {IDC_STATIC, ControlKind::Static, "Km/h", 330, 112, 19, 12},

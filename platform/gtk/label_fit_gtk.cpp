@@ -17,7 +17,10 @@ wxSize DrawnSize(PangoLayout* layout) {
     return {ink.x + ink.width, logical.y + logical.height};
 }
 
-wxSize LaidOutTextSize(const wxStaticText& label, const wxFont& font, int width) {
+namespace {
+
+// The label's drawn text laid out as the label lays it out, in the font and width given.
+PangoLayout* LabelLayout(const wxStaticText& label, const wxFont& font, int width) {
     GtkLabel* gtkLabel = GTK_LABEL(label.GetHandle());
     // The dialog's context serves all its labels: one of each label's own would cost a
     // style lookup each.
@@ -29,9 +32,32 @@ wxSize LaidOutTextSize(const wxStaticText& label, const wxFont& font, int width)
         pango_layout_set_width(layout, width * PANGO_SCALE);
         pango_layout_set_wrap(layout, gtk_label_get_line_wrap_mode(gtkLabel));
     }
+    return layout;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\n'; }
+
+}  // namespace
+
+wxSize LaidOutTextSize(const wxStaticText& label, const wxFont& font, int width) {
+    PangoLayout* layout = LabelLayout(label, font, width);
     const wxSize size = DrawnSize(layout);
     g_object_unref(layout);
     return size;
+}
+
+std::vector<int> WordLineMiddles(const wxStaticText& label, const wxFont& font, int width) {
+    PangoLayout* layout = LabelLayout(label, font, width);
+    const char* text = pango_layout_get_text(layout);
+    std::vector<int> middles;
+    for (const char* c = text; *c; ++c) {
+        if (IsBlank(*c) || (c != text && !IsBlank(c[-1]))) continue;
+        PangoRectangle position;
+        pango_layout_index_to_pos(layout, static_cast<int>(c - text), &position);
+        middles.push_back(PANGO_PIXELS(position.y + position.height / 2));
+    }
+    g_object_unref(layout);
+    return middles;
 }
 
 std::vector<int> CharacterOffsets(const wxStaticText& label, const wxString& text, const wxFont& font) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/nearest_faces.h"
+#include "platform/space_breaks.h"
 #include "platform/widget_text.h"
 
 namespace {
@@ -18,29 +19,6 @@ button { min-height: 0; min-width: 0; padding: 0 4px; }
 combobox button, combobox entry { min-height: 0; padding-top: 0; padding-bottom: 0; }
 checkbutton { min-height: 0; padding: 0; }
 )";
-
-// Breaks text into lines at spaces as the platform's own static texts do, which the
-// templates' labels count on: a run of spaces that does not fit behind a word becomes a
-// line of its own ("1速       2速" in a narrow box gives 1速, a blank line, 2速).
-wxString BreakAtSpaces(const wxString& text, int width, const wxWindow& measure) {
-    wxString result;
-    wxString line;
-    size_t i = 0;
-    while (i < text.length()) {
-        const bool spaces = text[i] == ' ';
-        size_t end = i;
-        while (end < text.length() && (text[end] == ' ') == spaces) ++end;
-        const wxString token = text.substr(i, end - i);
-        i = end;
-        if (line.empty() || measure.GetTextExtent(line + token).x <= width) {
-            line += token;
-            continue;
-        }
-        result += line + '\n';
-        line = token;
-    }
-    return result + line;
-}
 
 }  // namespace
 
@@ -93,9 +71,12 @@ void WrapLabelText(wxStaticText* label, bool fixedText) {
     const int width = label->GetSize().x;
     const wxWindow& measure = *label->GetParent();
     if (fixedText && measure.GetTextExtent(text).x < width) return;
+    // Only what is drawn changes; the control's text stays as the template has it. Broken
+    // here, its lines stay as they are in a larger face, as they do on Windows.
+    if (text.find("  ") != wxString::npos) {
+        gtk_label_set_line_wrap(gtkLabel, FALSE);
+        return gtk_label_set_text(gtkLabel, BreakAtSpaces(text, width, measure).utf8_str());
+    }
     gtk_label_set_line_wrap(gtkLabel, TRUE);
     gtk_label_set_line_wrap_mode(gtkLabel, PANGO_WRAP_WORD_CHAR);
-    // Only what is drawn changes; the control's text stays as the template has it.
-    if (text.find("  ") != wxString::npos)
-        gtk_label_set_text(gtkLabel, BreakAtSpaces(text, width, measure).utf8_str());
 }

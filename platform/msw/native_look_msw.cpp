@@ -4,8 +4,10 @@
 
 #include <wx/arrstr.h>
 #include <wx/dialog.h>
+#include <wx/stattext.h>
 
 #include "platform/nearest_faces.h"
+#include "platform/space_breaks.h"
 #include "platform/widget_text.h"
 
 namespace {
@@ -47,4 +49,13 @@ void UseFiguresFont(wxWindow&) {}
 
 void UseCompactControls() {}
 
-void WrapLabelText(wxStaticText*, bool) {}
+// A text whose words are set apart by runs of spaces is broken here, so that it breaks
+// alike wherever it runs (wine breaks "1速" itself in a narrow box).
+void WrapLabelText(wxStaticText* label, bool) {
+    const wxString text = label->GetLabel();
+    if (text.find("  ") == wxString::npos) return;
+    wxString lines = BreakAtSpaces(text, label->GetSize().x, *label->GetParent());
+    lines.Replace("\n", "\r\n");
+    // Only what is drawn changes; the control's text stays as the template has it.
+    SetWindowTextW(label->GetHWND(), lines.wc_str());
+}

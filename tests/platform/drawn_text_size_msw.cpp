@@ -14,8 +14,10 @@ wxSize DrawnTextSize(const wxStaticText& label) {
 // A static text breaks lines at blanks, as DrawText does: a word's line ends where the text
 // up to it ends when laid out alone; a word that opens a line of its own starts it.
 std::vector<wxRect> DrawnWords(const wxStaticText& label) {
-    const std::wstring text = label.GetLabelText().ToStdWstring();
+    // What the control draws, which may hold line breaks its label does not.
     const HWND window = label.GetHWND();
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     const HDC dc = GetDC(window);
     const HGDIOBJ previous = SelectObject(dc, label.GetFont().GetHFONT());
     TEXTMETRICW metrics;
@@ -35,12 +37,12 @@ std::vector<wxRect> DrawnWords(const wxStaticText& label) {
     std::size_t lineStart = 0;
     int lineBottom = metrics.tmHeight;
     for (std::size_t start = 0; start < text.size();) {
-        if (text[start] == L' ' || text[start] == L'\n') {
+        if (text[start] == L' ' || text[start] == L'\r' || text[start] == L'\n') {
             ++start;
             continue;
         }
         std::size_t end = start;
-        while (end < text.size() && text[end] != L' ' && text[end] != L'\n') ++end;
+        while (end < text.size() && text[end] != L' ' && text[end] != L'\r' && text[end] != L'\n') ++end;
         if (const int bottom = bottomOf(end); bottom > lineBottom) {
             lineBottom = bottom;
             lineStart = start;

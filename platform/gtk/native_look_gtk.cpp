@@ -71,12 +71,9 @@ void WrapLabelText(wxStaticText* label, bool fixedText) {
     const int width = label->GetSize().x;
     const wxWindow& measure = *label->GetParent();
     if (fixedText && measure.GetTextExtent(text).x < width) return;
-    // Only what is drawn changes; the control's text stays as the template has it. Broken
-    // here, its lines stay as they are in a larger face, as they do on Windows.
-    if (text.find("  ") != wxString::npos) {
-        gtk_label_set_line_wrap(gtkLabel, FALSE);
-        return gtk_label_set_text(gtkLabel, BreakAtSpaces(text, width, measure).utf8_str());
-    }
     gtk_label_set_line_wrap(gtkLabel, TRUE);
     gtk_label_set_line_wrap_mode(gtkLabel, PANGO_WRAP_WORD_CHAR);
+    // Only what is drawn changes; the control's text stays as the template has it.
+    if (text.find("  ") != wxString::npos)
+        gtk_label_set_text(gtkLabel, BreakAtSpaces(text, width, measure).utf8_str());
 }

@@ -18,11 +18,11 @@ namespace fs = std::filesystem;
 TEST(SaveTextFile, WritesEachLineFeedAsCrLfAndKeepsThePermissions) {
     ScratchFolder folder;
     WriteBytes("f.txt", "old");
-    fs::permissions("f.txt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::perms rights = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions("f.txt", rights);
     ASSERT_TRUE(SaveTextFile("f.txt", "a\nb\n\nc"));
     EXPECT_EQ(ReadBytes("f.txt"), "a\r\nb\r\n\r\nc");
-    EXPECT_EQ(fs::status("f.txt").permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status("f.txt").permissions(), rights);
 }
 
 TEST(SaveTextFile, ReplacesTheFileBehindASymbolicLink) {

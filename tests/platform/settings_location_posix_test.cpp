@@ -19,12 +19,7 @@ public:
     explicit Variable(const char* name) : name_(name) {
         if (const char* value = std::getenv(name)) old_ = value;
     }
-    ~Variable() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
+    ~Variable() { Set(old_ ? old_->c_str() : nullptr); }
     void Set(const char* value) {
         if (value)
             setenv(name_, value, 1);

@@ -150,9 +150,12 @@ TEST(SaveChartFile, TellsWhyASaveFailed) {
     }
 }
 
-TEST(ResolveChartSavePath, TheWholePathChosenWithTheTypesExtensionWhenNoneWasTyped) {
+// The whole path chosen, with the type's extension when none was typed; a path without a
+// name or without its folder is refused and nothing else is set.
+TEST(ResolveChartSavePath, TheWholePathChosenOrWhyItCannotBeUsed) {
     ScratchFolder folder;
     fs::create_directory("sub");
+    WriteBytes("file", "");
     const wxString here = ToWidgetText(folder.Path().string());
     const wxString sub = ToWidgetText((folder.Path() / "sub").string());
     const struct {
@@ -160,41 +163,32 @@ TEST(ResolveChartSavePath, TheWholePathChosenWithTheTypesExtensionWhenNoneWasTyp
         int format;
         wxString path;
         ChartFileType type;
+        const char* refusal;
     } cases[] = {
-        {"chart", 0, here + "/chart.png", ChartFileType::Png},
-        {"chart", 1, here + "/chart.svg", ChartFileType::Svg},
-        {"chart", 2, here + "/chart.csv", ChartFileType::Csv},
-        {"chart.SvG", 0, here + "/chart.SvG", ChartFileType::Svg},
-        {"chart.txt", 2, here + "/chart.txt.csv", ChartFileType::Csv},
-        {"sub/chart.csv", 0, sub + "/chart.csv", ChartFileType::Csv},
-        {"sub/../sub/chart", 1, sub + "/chart.svg", ChartFileType::Svg},
-        {sub + "/chart", 2, sub + "/chart.csv", ChartFileType::Csv},
-        {"chart", -1, here + "/chart.png", ChartFileType::Png},
-        {"chart", 3, here + "/chart.csv", ChartFileType::Csv},
+        {"chart", 0, here + "/chart.png", ChartFileType::Png, nullptr},
+        {"chart", 1, here + "/chart.svg", ChartFileType::Svg, nullptr},
+        {"chart", 2, here + "/chart.csv", ChartFileType::Csv, nullptr},
+        {"chart.SvG", 0, here + "/chart.SvG", ChartFileType::Svg, nullptr},
+        {"chart.txt", 2, here + "/chart.txt.csv", ChartFileType::Csv, nullptr},
+        {"sub/chart.csv", 0, sub + "/chart.csv", ChartFileType::Csv, nullptr},
+        {"sub/../sub/chart", 1, sub + "/chart.svg", ChartFileType::Svg, nullptr},
+        {sub + "/chart", 2, sub + "/chart.csv", ChartFileType::Csv, nullptr},
+        {"chart", -1, here + "/chart.png", ChartFileType::Png, nullptr},
+        {"chart", 3, here + "/chart.csv", ChartFileType::Csv, nullptr},
+        {"", 2, "", ChartFileType::Png, text::kChartSaveNoName},
+        {"sub/", 2, "", ChartFileType::Png, text::kChartSaveNoName},
+        {here + "/", 2, "", ChartFileType::Png, text::kChartSaveNoName},
+        {"missing/chart.png", 2, "", ChartFileType::Png, text::kChartSaveNoFolder},
+        {"file/chart", 2, "", ChartFileType::Png, text::kChartSaveNoFolder},
+        {"/velmor-missing/chart", 2, "", ChartFileType::Png, text::kChartSaveNoFolder},
     };
     EXPECT_EQ(ResolveChartSavePath("chart", sub, 0).path, sub + "/chart.png");  // not the working folder
     for (const auto& c : cases) {
         SCOPED_TRACE(c.chosen + " " + std::to_string(c.format));
         const ChartSavePath target = ResolveChartSavePath(c.chosen, here, c.format);
-        EXPECT_EQ(target.refusal, nullptr);
+        EXPECT_EQ(target.refusal, c.refusal);
         EXPECT_EQ(target.path, c.path);
         EXPECT_EQ(target.type, c.type);
-    }
-}
-
-TEST(ResolveChartSavePath, RefusesAPathWithoutANameOrWithoutItsFolder) {
-    ScratchFolder folder;
-    WriteBytes("file", "");
-    const wxString here = ToWidgetText(folder.Path().string());
-    const std::pair<wxString, const char*> cases[] = {
-        {"", text::kChartSaveNoName},       {"sub/", text::kChartSaveNoName},
-        {here + "/", text::kChartSaveNoName}, {"missing/chart.png", text::kChartSaveNoFolder},
-        {"file/chart", text::kChartSaveNoFolder}, {"/velmor-missing/chart", text::kChartSaveNoFolder},
-    };
-    for (const auto& [chosen, refusal] : cases) {
-        const ChartSavePath target = ResolveChartSavePath(chosen, here, 0);
-        EXPECT_EQ(target.refusal, refusal) << chosen;
-        EXPECT_EQ(target.path, wxString()) << chosen;
     }
 }
 

@@ -77,23 +77,17 @@ TEST(ReadWholeNumber, TakesOneFiniteNumberAndNothingElse) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(ReadWholeNumber(text).value_or(kRefused), expected) << text;
 }
 
+// Worked cases; the reference below checks the rest of the doubles' range.
 TEST(FormatFixed, RoundsTheSeventeenDigitStringHalfUp) {
     const std::pair<double, const char*> cases[] = {
         {14.625, "14.63"},          // glibc's printf gives 14.62
-        {0.125, "0.13"},
         {9.9996, "10.00"},
-        {99.999, "100.00"},
         {0.005, "0.01"},
-        {0.004999, "0.00"},
-        {0.0001, "0.00"},
         {0.0, "0.00"},
-        {-5.0, "-5.00"},
         {-0.001, "-0.00"},
         {-0.0, "-0.00"},
         {2.675, "2.67"},            // 2.6749999999999998 in 17 digits
         {1000000000000000.125, "1000000000000000.10"},  // 1.0000000000000001e15 in 17 digits
-        {123456.789, "123456.79"},
-        {1e16, "10000000000000000.00"},
         {1e22, "10000000000000000000000.00"},
     };
     for (const auto& [value, expected] : cases) EXPECT_EQ(Fixed2(value), expected) << value;

@@ -83,11 +83,6 @@ protected:
 
     wxString PathOf(const char* name) const { return ToWidgetText((folder_.Path() / name).string()); }
 
-    // Saves through the file dialog under the name given.
-    void SaveAs(const char* name) {
-        wxTEST_DIALOG(Click(IDC_CHART_SAVE), wxExpectModal<wxFileDialog>(PathOf(name)));
-    }
-
     GearChartWindow* chart_ = nullptr;
 };
 
@@ -180,68 +175,52 @@ TEST_F(ChartShareTest, ABandAddsEachGearsSpeedsAndABadOneIsRefused) {
     EXPECT_EQ(Copied(), Lines({kHeader, kRows[0], kRows[1], kRows[2], kRows[3]}));
 }
 
-TEST_F(ChartShareTest, SavesTheTableAsCsvWithEachRowsSetAndRefusesAFolder) {
-    Click(IDC_CHART_PIN);
-    SaveAs("table.csv");
+TEST_F(ChartShareTest, SavesTheTableAsCsvWithEachRowsSet) {
+    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("table", kCsvFormat));
     EXPECT_EQ(ReadBytes("table.csv"),
-              Utf8(u8"\uFEFF組,ギア,ギア比,展開 m,ギアインチ,速度 km/h,段差 %,近いギア,制限,周長 mm,回転数 rpm\r\n"
-                   u8"現在,34×14,2.43,5.100,63.9,27.54,,,,2100,90\r\n"
-                   u8"現在,34×12,2.83,5.950,74.6,32.13,16.7,,,2100,90\r\n"
-                   u8"現在,50×14,3.57,7.500,94.0,40.50,,,,2100,90\r\n"
-                   u8"現在,50×12,4.17,8.750,109.7,47.25,16.7,,,2100,90\r\n"
-                   u8"比較,34×14,2.43,5.100,63.9,27.54,,,,2100,90\r\n"
-                   u8"比較,34×12,2.83,5.950,74.6,32.13,16.7,,,2100,90\r\n"
-                   u8"比較,50×14,3.57,7.500,94.0,40.50,,,,2100,90\r\n"
-                   u8"比較,50×12,4.17,8.750,109.7,47.25,16.7,,,2100,90\r\n"));
-
-    fs::create_directory("folder.csv");
-    wxTEST_DIALOG(Click(IDC_CHART_SAVE), wxExpectModal<wxFileDialog>(PathOf("folder.csv")),
-                  ExpectMessageBox(wxID_OK, text::kChartSaveNotAFile, kWarning));
-    EXPECT_TRUE(fs::is_empty("folder.csv"));
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);
+              Utf8(u8"\uFEFFギア,ギア比,展開 m,ギアインチ,速度 km/h,段差 %,近いギア,制限,周長 mm,回転数 rpm\r\n"
+                   u8"34×14,2.43,5.100,63.9,27.54,,,,2100,90\r\n"
+                   u8"34×12,2.83,5.950,74.6,32.13,16.7,,,2100,90\r\n"
+                   u8"50×14,3.57,7.500,94.0,40.50,,,,2100,90\r\n"
+                   u8"50×12,4.17,8.750,109.7,47.25,16.7,,,2100,90\r\n"));
 }
 
+// A path that cannot be used is refused over the chart, changes nothing and is no save:
+// the dialog still opens where the last save went.
 TEST_F(ChartShareTest, SavesWhereTheUserTypedAndOpensWhereTheLastSaveWent) {
     fs::create_directory("out");
+    fs::create_directory("folder.png");
     const std::string here = folder_.Path().string();
     const std::string out = (folder_.Path() / "out").string();
     const struct {
         wxString typed;
         int format;               // chosen in the dialog
-        const char* file;         // where it lands, in the scratch folder
-        std::string_view start;   // of the file's bytes: what type it holds
+        const char* file;         // where it lands, in the scratch folder, or the refusal
+        std::string_view start;   // of the file's bytes: what type it holds; empty when refused
         std::string openedIn;     // the folder the dialog proposed
     } cases[] = {
+        {"missing/chart.png", kPngFormat, text::kChartSaveNoFolder, "", here},
+        {"folder.png/", kPngFormat, text::kChartSaveNoName, "", here},
+        {"folder.png", kPngFormat, text::kChartSaveNotAFile, "", here},
         {"plain", kSvgFormat, "plain.svg", "<?xml", here},             // a bare name
         {"out/table", kCsvFormat, "out/table.csv", "\xEF\xBB\xBF", here},  // a folder relative to the dialog's
         {"inner", kSvgFormat, "out/inner.svg", "<?xml", out},           // the dialog's folder, not the working one
+        {PathOf("missing/chart"), kPngFormat, text::kChartSaveNoFolder, "", out},
         {PathOf("chart"), kPngFormat, "chart.png", "\x89PNG", out},     // an absolute path
         {"named.CSV", kPngFormat, "named.CSV", "\xEF\xBB\xBF", here},     // the typed extension rules
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         Proposal proposal;
-        wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog(c.typed, c.format, &proposal));
+        if (c.start.empty()) {
+            wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog(c.typed, c.format, &proposal),
+                          ExpectBoxOver(chart_, c.file));
+        } else {
+            wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog(c.typed, c.format, &proposal));
+            EXPECT_EQ(ReadBytes(c.file).substr(0, c.start.size()), c.start);
+        }
         EXPECT_EQ(proposal.name, "ギアチャート_50-34_12-14.png");
         EXPECT_EQ(proposal.folder, c.openedIn);
-        EXPECT_EQ(ReadBytes(c.file).substr(0, c.start.size()), c.start);
-    }
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 4);
-    EXPECT_EQ(std::distance(fs::directory_iterator("out"), fs::directory_iterator()), 2);
-}
-
-TEST_F(ChartShareTest, APathThatCannotBeUsedIsRefusedOverTheChartAndChangesNothing) {
-    fs::create_directory("folder.png");
-    const std::pair<wxString, const char*> cases[] = {
-        {"missing/chart.png", text::kChartSaveNoFolder},
-        {PathOf("missing/chart"), text::kChartSaveNoFolder},
-        {"folder.png/", text::kChartSaveNoName},
-        {"folder.png", text::kChartSaveNotAFile},
-    };
-    for (const auto& [typed, refusal] : cases) {
-        SCOPED_TRACE(refusal);
-        wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog(typed, kPngFormat),
-                      ExpectBoxOver(chart_, refusal));
     }
     // Pressed while the keyboard is in the main window, as a screen reader may press it.
     FocusOn(Control(IDC_CADENCE));
@@ -249,28 +228,21 @@ TEST_F(ChartShareTest, APathThatCannotBeUsedIsRefusedOverTheChartAndChangesNothi
     wxTEST_DIALOG(chart_->FindWindow(IDC_CHART_SAVE)->GetEventHandler()->ProcessEvent(press),
                   AnswerSaveDialog("missing/chart", kPngFormat), ExpectBoxOver(chart_, text::kChartSaveNoFolder));
     EXPECT_TRUE(fs::is_empty("folder.png"));
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
-    // A refused path is no save: the dialog still opens where it did.
-    Proposal proposal;
-    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("chart", kPngFormat, &proposal));
-    EXPECT_EQ(proposal.folder, folder_.Path().string());
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 5);
+    EXPECT_EQ(std::distance(fs::directory_iterator("out"), fs::directory_iterator()), 2);
 }
 
 TEST_F(ChartShareTest, APictureIsDrawnAtItsOwnSizeAndTellsItsSetup) {
     Click(IDC_CHART_PIN);
-    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("small", kPngFormat));
     chart_->SetSize(0, 0, chart_->GetSize().x + 120, chart_->GetSize().y + 80);
     Pump();
-    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("large", kPngFormat));
-    wxImage small, large;
-    for (auto [name, image] : {std::pair{"small.png", &small}, std::pair{"large.png", &large}}) {
-        const std::string png = ReadBytes(name);
-        wxMemoryInputStream stream(png.data(), png.size());
-        ASSERT_TRUE(image->LoadFile(stream, wxBITMAP_TYPE_PNG));
-    }
-    EXPECT_EQ(small.GetWidth(), kExportWidth);
-    EXPECT_GT(small.GetHeight(), kExportChartHeight);
-    EXPECT_EQ(large.GetSize(), small.GetSize());
+    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("chart", kPngFormat));
+    const std::string png = ReadBytes("chart.png");
+    wxMemoryInputStream stream(png.data(), png.size());
+    wxImage image;
+    ASSERT_TRUE(image.LoadFile(stream, wxBITMAP_TYPE_PNG));
+    EXPECT_EQ(image.GetWidth(), kExportWidth);  // not the window's
+    EXPECT_GT(image.GetHeight(), kExportChartHeight);
 
     wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("chart", kSvgFormat));
     const std::string svg = ReadBytes("chart.svg");

@@ -39,14 +39,4 @@ TEST(ChartTable, ListsTheComparisonAfterTheCurrentGearsEachWorkedOutAlone) {
     EXPECT_TRUE(beforeFirstPress.rows.empty());
 }
 
-// A tyre or cadence with decimals keeps them, as the boxes read them.
-TEST(ChartTable, EachRowTellsItsOwnSetsCircumferenceAndCadence) {
-    const GearSet current = BuildGearSet(Gears(50, {12}, 2096.5, 87.25), std::nullopt);
-    const GearSet comparison = BuildGearSet(Gears(34, {10}, 2200, 60), std::nullopt);
-    const TextTable table = BuildChartTable(&current, &comparison, std::nullopt);
-    ASSERT_EQ(table.rows.size(), 2u);
-    EXPECT_EQ(Row(table.rows[0].end() - 2, table.rows[0].end()), (Row{"2096.5", "87.25"}));
-    EXPECT_EQ(Row(table.rows[1].end() - 2, table.rows[1].end()), (Row{"2200", "60"}));
-}
-
 }  // namespace

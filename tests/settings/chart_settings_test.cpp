@@ -39,13 +39,8 @@ TEST(ChartSettings, WrittenAsNamedLinesAndReadBack) {
     junior.limitChoice = 7930;
     EXPECT_EQ(FormatChartSettings(junior), "limit=7930\n");
     ExpectSame(ParseChartSettings("limit=7930\n").value(), junior);
-}
-
-TEST(ChartSettings, ALaterVersionsNameAndBlankLinesArePassedOver) {
-    ChartSettings typed;
-    typed.limitChoice = kTypedLimit;
-    typed.typedLimit = 6543;
-    ExpectSame(ParseChartSettings("colour=blue\n\nlimit=typed\ntyped_limit=6543").value(), typed);
+    // A later version's name and blank lines are passed over.
+    ExpectSame(ParseChartSettings("colour=blue\n\nlimit=7930").value(), junior);
 }
 
 TEST(ChartSettings, AnyDamagedLineLosesTheWholeFile) {

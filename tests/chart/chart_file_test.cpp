@@ -22,7 +22,6 @@
 #include "res/strings.h"
 #include "tests/support/save_interlude.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/special_files.h"
 
 namespace {
 
@@ -66,37 +65,6 @@ std::map<wxString, wxString> SvgTexts(const char* name) {
     for (const wxXmlNode* node = document.GetRoot()->GetChildren(); node; node = node->GetNext())
         texts.try_emplace(node->GetName(), node->GetNodeContent());
     return texts;
-}
-
-// The drawing's text holds what XML must escape.
-TEST(SaveChartFile, WritesThePictureAsPngAndSvgAndTheTableAsCsv) {
-    ScratchFolder folder;
-    WriteBytes("chart.png", "old");
-    ASSERT_EQ(SaveChartFile("chart.png", ChartFileType::Png, kContent), nullptr);
-    ASSERT_EQ(SaveChartFile("chart.svg", ChartFileType::Svg, kContent), nullptr);
-    ASSERT_EQ(SaveChartFile("chart.csv", ChartFileType::Csv, kContent), nullptr);
-    EXPECT_EQ(FilesIn("."), 3u);  // no scratch file left behind
-    const wxImage image = ReadPng("chart.png");
-    EXPECT_EQ(image.GetSize(), kContent.size);
-    EXPECT_EQ(image.GetGreen(5, 290), 0);  // the red half
-    EXPECT_FALSE(SvgTexts("chart.svg").empty());
-}
-
-TEST(SaveChartFile, RefusesAnythingButAFileAndLeavesItAsItWas) {
-    ScratchFolder folder;
-    for (const SpecialFile& special : kSpecialFiles) {
-        SCOPED_TRACE(special.kind);
-        special.make("chart.csv");
-        const std::string before = Describe("chart.csv");
-        const auto files = FilesIn(".");
-        PipeWatchdog watchdog("chart.csv");
-        for (ChartFileType type : {ChartFileType::Png, ChartFileType::Svg, ChartFileType::Csv})
-            EXPECT_STREQ(SaveChartFile("chart.csv", type, kContent), text::kChartSaveNotAFile);
-        EXPECT_FALSE(watchdog.Released()) << "waited for a reader";
-        EXPECT_EQ(Describe("chart.csv"), before);
-        EXPECT_EQ(FilesIn("."), files);
-        fs::remove("chart.csv");
-    }
 }
 
 // The SVG is drawn where no one else can reach it: while its bytes are put in place, the

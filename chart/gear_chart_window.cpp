@@ -44,7 +44,6 @@ constexpr int kDrawingShare = 4;
 constexpr int kTableShare = 1;
 const wxSize kTableMinSize(-1, kMinChartHeight * kTableShare / kDrawingShare);  // in DIP: a few rows
 const wxSize kCheckMinSize(360, kTableMinSize.y);  // in DIP: beside the table, within the drawing's width
-constexpr std::size_t kCheckSlot = 1;              // in the table's row, after the table
 
 // Room of a cadence box: "120.5" and a little; of the typed limit: "7.930" and a little.
 constexpr char kBandBoxSample[] = "0000.0";
@@ -146,11 +145,13 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
         column->Add(line, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, gap));
     column->Add(drawing_, wxSizerFlags(kDrawingShare).Expand().Border(wxALL, gap));
     // The check beside the table, scrolling within the table's height, so that the window
-    // grows no taller. Its place is held until it is made.
+    // grows no taller. Its place is a window of its own until it is made, so that making it
+    // redraws that place only, not the chart.
     auto* tableRow = new wxBoxSizer(wxHORIZONTAL);
     tableRow->Add(table_, wxSizerFlags(1).Expand().Border(wxRIGHT, gap));
-    const wxSize checkSize = FromDIP(kCheckMinSize);
-    tableRow->Add(checkSize.x, checkSize.y);
+    checkHolder_ = new wxPanel(panel);
+    checkHolder_->SetMinSize(FromDIP(kCheckMinSize));
+    tableRow->Add(checkHolder_, wxSizerFlags().Expand());
     column->Add(tableRow, wxSizerFlags(kTableShare).Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, gap));
     drawing_->SetMinSize(FromDIP(wxSize(kMinChartWidth, kMinChartHeight)));
     table_->SetMinSize(FromDIP(kTableMinSize));
@@ -199,11 +200,11 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
 
 void GearChartWindow::MakeCheck() {
     if (check_) return;  // more than one paint came before it
-    check_ = new GearCheckPanel(table_->GetParent(), [this](std::int64_t millimetres) { PickLimit(millimetres); });
-    check_->SetMinSize(FromDIP(kCheckMinSize));
-    wxSizer* tableRow = table_->GetContainingSizer();
-    tableRow->Replace(kCheckSlot, new wxSizerItem(check_, wxSizerFlags().Expand()));
-    tableRow->Layout();
+    check_ = new GearCheckPanel(checkHolder_, [this](std::int64_t millimetres) { PickLimit(millimetres); });
+    auto* fill = new wxBoxSizer(wxVERTICAL);
+    fill->Add(check_, wxSizerFlags(1).Expand());
+    checkHolder_->SetSizer(fill);
+    checkHolder_->Layout();
     check_->ShowCheck(GearsOf(current_), limit_);
 }
 

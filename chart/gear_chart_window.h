@@ -18,6 +18,7 @@
 class wxButton;
 class wxChoice;
 class wxDC;
+class wxPanel;
 class wxDataViewListCtrl;
 class GearCheckPanel;
 class wxStaticText;
@@ -83,5 +84,6 @@ private:
     wxTextCtrl* bandHigh_;
     wxWindow* drawing_;
     wxDataViewListCtrl* table_;
+    wxPanel* checkHolder_;             // the check's place, held before the check is made
     GearCheckPanel* check_ = nullptr;  // until the chart is first drawn
 };

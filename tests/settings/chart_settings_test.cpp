@@ -122,17 +122,4 @@ TEST_F(ChartSettingsFileTest, StoredInTheSettingsFolderMadeForItAndLoadedBack) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()), {}), 1);
 }
 
-TEST_F(ChartSettingsFileTest, ADamagedOrUnreadableFileGivesTheDefaults) {
-    ASSERT_TRUE(StoreChartSettings(Everything()));
-    const std::filesystem::path file = ChartSettingsFile();
-    WriteBytes(file, "limit=typed\ntyped_limit=6543\nband=80.5");
-    ExpectSame(LoadChartSettings(), {});
-    WriteBytes(file, std::string(1 << 17, 'x'));  // far too large for settings
-    ExpectSame(LoadChartSettings(), {});
-    std::filesystem::remove(file);
-    std::filesystem::create_directory(file);  // a folder at its name: neither read nor replaced
-    ExpectSame(LoadChartSettings(), {});
-    EXPECT_FALSE(StoreChartSettings(Everything()));
-}
-
 }  // namespace

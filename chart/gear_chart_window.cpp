@@ -93,6 +93,8 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     limitChoice_ = new wxChoice(panel, IDC_CHART_LIMIT);
     for (const LimitChoice& choice : LimitChoices()) AddComboItem(limitChoice_, choice.text);
     limitChoice_->SetSelection(limitSelection_);
+    // Its items never change: measured once, not at every layout.
+    limitChoice_->SetInitialSize(limitChoice_->GetBestSize());
     typedLimit_ = new wxTextCtrl(panel, IDC_CHART_TYPED_LIMIT, wxString(), wxDefaultPosition,
                                  wxDefaultSize, wxTE_PROCESS_ENTER);
     typedLimit_->SetInitialSize(typedLimit_->GetSizeFromTextSize(typedLimit_->GetTextExtent(kTypedLimitSample)));
@@ -169,11 +171,13 @@ GearChartWindow::GearChartWindow(wxWindow* mainWindow)
     save->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Save(); });
     drawing_->Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
         wxAutoBufferedPaintDC dc(drawing_);
-        PaintChart(dc, drawing_->GetClientSize());
+        paintedSize_ = drawing_->GetClientSize();
+        PaintChart(dc, paintedSize_);
         if (!check_) CallAfter(&GearChartWindow::MakeCheck);
     });
     drawing_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
-        drawing_->Refresh();
+        // A layout that leaves the drawing as it was sends one too: that needs no new drawing.
+        if (event.GetSize() != paintedSize_) drawing_->Refresh();
         event.Skip();
     });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {

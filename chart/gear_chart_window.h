@@ -83,6 +83,7 @@ private:
     wxTextCtrl* bandLow_;
     wxTextCtrl* bandHigh_;
     wxWindow* drawing_;
+    wxSize paintedSize_;  // of the drawing's last paint
     wxDataViewListCtrl* table_;
     wxPanel* checkHolder_;             // the check's place, held before the check is made
     GearCheckPanel* check_ = nullptr;  // until the chart is first drawn

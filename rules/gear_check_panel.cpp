@@ -22,6 +22,9 @@ constexpr int kScrollStep = 8;
 // Room of a year box: "2026" and a little; of the measured roll-out: "7.010" and a little.
 constexpr char kYearSample[] = "00000";
 constexpr char kRollOutSample[] = "000.0000";
+// Room of a gear in the roll-out's list, which is refilled with every press: its width set
+// once, as measuring every item at each layout costs more than the rest of the check.
+constexpr char kGearSample[] = "000×000";
 
 wxTextCtrl* Box(wxWindow* parent, int id, const char* name, const char* sample) {
     auto* box = new wxTextCtrl(parent, id);
@@ -50,6 +53,7 @@ GearCheckPanel::GearCheckPanel(wxWindow* parent, std::function<void(std::int64_t
     tyre_ = new wxStaticText(this, IDC_CHECK_TYRE, wxString());
     rollOut_ = Box(this, IDC_CHECK_ROLL_OUT, text::kRollOutLabel, kRollOutSample);
     rollOutGear_ = new wxChoice(this, IDC_CHECK_ROLL_OUT_GEAR);
+    rollOutGear_->SetInitialSize(rollOutGear_->GetSizeFromTextSize(GetTextExtent(ToWidgetText(kGearSample))));
     SetAccessibleName(*rollOutGear_, text::kRollOutGear);
     rollOutResult_ = new wxStaticText(this, IDC_CHECK_ROLL_OUT_RESULT, wxString());
 

@@ -66,17 +66,6 @@ std::string Fixed2(double value) {
     return FormatFixed(value, 2, std::numeric_limits<std::size_t>::max()).value();
 }
 
-// Boxes whose number is checked take nothing but one number, blanks around it allowed.
-TEST(ReadWholeNumber, TakesOneFiniteNumberAndNothingElse) {
-    constexpr double kRefused = -1;
-    const std::pair<const char*, double> cases[] = {
-        {"80", 80},      {" \t7.93 ", 7.93}, {"+90", 90},     {"-1.5", -1.5},    {"1e2", 100},
-        {"", kRefused},  {"  ", kRefused},   {"80rpm", kRefused}, {"8 0", kRefused}, {"++1", kRefused},
-        {"inf", kRefused}, {"nan", kRefused}, {"1e999", kRefused}, {"\xA0" "80", kRefused},
-    };
-    for (const auto& [text, expected] : cases) EXPECT_EQ(ReadWholeNumber(text).value_or(kRefused), expected) << text;
-}
-
 // Worked cases; the reference below checks the rest of the doubles' range.
 TEST(FormatFixed, RoundsTheSeventeenDigitStringHalfUp) {
     const std::pair<double, const char*> cases[] = {

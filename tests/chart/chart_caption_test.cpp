@@ -31,9 +31,4 @@ TEST(ChartCaption, TellsTheSetupTheLimitWithItsSummaryAndTheComparison) {
     }
 }
 
-TEST(ChartCaption, TheTitleNamesTheSetupOnceThereIsOne) {
-    EXPECT_EQ(ChartTitle(&kSetup), "Velmor ギアチャート 50-34 / 2105 mm / 90 rpm");
-    EXPECT_EQ(ChartTitle(nullptr), "Velmor ギアチャート");
-}
-
 }  // namespace

@@ -6,21 +6,6 @@
 
 namespace {
 
-TEST(SetupText, TeethAboveZeroAsReadJoinedByDashes) {
-    const std::pair<std::vector<double>, std::string> cases[] = {
-        {{50, 34}, "50-34"}, {{0, 38, 0, 28.5}, "38-28.5"}, {{0, -3}, ""}, {{}, ""},
-        {{11, 12, 13, 14, 15, 17, 19, 21, 24, 27, 30, 34, 38}, "11-12-13-14-15-17-19-21-24-27-30-34-38"},
-    };
-    for (const auto& [teeth, text] : cases) EXPECT_EQ(TeethList(teeth), text);
-}
-
-TEST(SetupText, TheLegendNamesChainringsTyreAndCadence) {
-    EXPECT_EQ(SetupLegend({{50, 34, 0}, {11, 30}, 2105, 90, false}), "50-34 / 2105 mm / 90 rpm");
-    EXPECT_EQ(SetupLegend({{48}, {}, 2096.5, 87.25, false}), "48 / 2096.5 mm / 87.25 rpm");
-    const GearSet set = BuildGearSet({{50, 0, 34}, {11, 30}, 2105, 90, false}, std::nullopt);
-    EXPECT_EQ(SetupLegend(set), "50-34 / 2105 mm / 90 rpm");
-}
-
 TEST(SetupText, TheProposedFileNameTellsChainringsAndTheSprocketsSpan) {
     const ChartSetup compact{{50, 34, 0}, {10, 11, 12, 13, 33, 0}, 2105, 90, false};
     const ChartSetup single{{0, 42}, {0, 16}, 2105, 90, false};

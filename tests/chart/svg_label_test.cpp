@@ -13,9 +13,4 @@ TEST(SvgLabel, FillsTheFirstTitleAndDescriptionEscaped) {
     EXPECT_EQ(LabelSvg("<svg><title></title><desc></desc></svg>", "t", {}), "<svg><title>t</title><desc></desc></svg>");
 }
 
-TEST(SvgLabel, LeavesAnSvgWithoutTheElementsAsItWas) {
-    for (const std::string svg : {"<svg/>", "<svg><title>open", "<svg><desc>open</svg>"})
-        EXPECT_EQ(LabelSvg(svg, "t", {"d"}), svg);
-}
-
 }  // namespace

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/text_file.h"
 #include "res/strings.h"
-#include "tests/support/save_interlude.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -19,13 +17,6 @@ TEST(WriteDefaultGearFile, WritesThe688BytesOfTheDefaultFile) {
     ScratchFolder folder;
     EXPECT_EQ(WriteDefaultGearFile(), text::kGearFileCreated);
     EXPECT_EQ(ReadBytes(text::kGearFileName), expected);
-}
-
-TEST(WriteDefaultGearFile, SaysSoWhenItCannotWrite) {
-    ScratchFolder folder;
-    FailNextSave();
-    EXPECT_EQ(WriteDefaultGearFile(), text::kGearFileWriteFailed);
-    EXPECT_FALSE(FileExists(text::kGearFileName));
 }
 
 }  // namespace

@@ -42,12 +42,6 @@ TEST(Cp932, EncodesEscapesBackAndMarksWhatItLacks) {
     for (const auto& [utf8, cp932] : cases) EXPECT_EQ(Utf8ToCp932(utf8), cp932) << utf8;
 }
 
-TEST(Cp932, AnUnpairedLeadByteKeepsItsNeighbour) {
-    const std::string bytes = "\xC0\x12\x35\xEE\xED\x40";  // found by fuzzing
-    EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8(bytes)), bytes);
-    EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8("\xA0\xED\x40")), "\xA0\xFA\x5C");  // no lead byte
-}
-
 TEST(Utf8, ReadsOneSequenceAndTellsWhetherItIsWellFormed) {
     const std::tuple<std::string, char32_t, std::size_t, bool> cases[] = {
         {U8(u8"あx"), U'あ', 3, true},

@@ -35,10 +35,4 @@ TEST(HeadingFit, ScalesAndShiftsTheHeadingsOntoTheirBoxes) {
     }
 }
 
-TEST(HeadingFit, CentringShiftBringsTheMeanCentreOntoTheMeanBox) {
-    EXPECT_DOUBLE_EQ(CentringShift(std::vector<double>{10, 22, 31}, std::vector<double>{12, 24, 30}), 1);
-    EXPECT_DOUBLE_EQ(CentringShift(std::vector<double>{10, 20}, std::vector<double>{5, 15, 100}), -5);
-    EXPECT_DOUBLE_EQ(CentringShift(std::vector<double>{}, std::vector<double>{5}), 0);
-}
-
 }  // namespace

@@ -1,7 +1,6 @@
 #include "res/accessible_names.h"
 
 #include <algorithm>
-#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -32,26 +31,6 @@ TEST(AccessibleNames, EveryBoxListAndCheckBoxAndEveryCellHasOneName) {
         }
         for (const AccessibleName& n : names) EXPECT_FALSE(n.name.empty()) << n.controlId;
     }
-}
-
-// The gear table's names are looked up by the accessibility test, on the running program.
-TEST(AccessibleNames, SayWhichSprocketAndChainringAndElseTheLabel) {
-    const std::pair<int, const char*> cases[] = {
-        {IDC_CELL_LAST, "3速 チェーンリング 10速 スプロケット Km/h"},
-        {IDC_AVG_DISTANCE, "平均速度 距離 Km"},
-        {IDC_ENERGY_DISTANCE, "消費カロリー 距離 Km"},
-        {IDC_ENERGY_WEIGHT, "体重+自転車重量 Kg"},
-    };
-    const std::vector<AccessibleName> names = AccessibleNames(IDD_MAIN);
-    for (const auto& [id, expected] : cases) {
-        const auto found = std::find_if(names.begin(), names.end(),
-                                        [id](const AccessibleName& n) { return n.controlId == id; });
-        ASSERT_NE(found, names.end()) << id;
-        EXPECT_EQ(found->name, expected) << id;
-    }
-    std::set<std::string> distinct;
-    for (const AccessibleName& n : names) distinct.insert(n.name);
-    EXPECT_EQ(distinct.size(), names.size());  // no two alike
 }
 
 }  // namespace

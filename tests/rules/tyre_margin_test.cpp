@@ -46,12 +46,4 @@ TEST(TyreMargin, LargestWholeMillimetreCircumferenceThatStillPasses) {
     EXPECT_FALSE(ComputeTyreMargin(Gear(53, 11), 2105, 1));  // 1 mm is 4.8: none passes
 }
 
-TEST(TyreMargin, TextNamesTheGearAndTheTyreInUse) {
-    const ChartGear gear = Gear(52, 14);
-    EXPECT_EQ(TyreMarginText(gear, *ComputeTyreMargin(gear, 2105, kJunior), 2105),
-              "タイヤ周長の上限 2135 mm (52×14)\n使用中の 2105 mm との差 30 mm");
-    EXPECT_EQ(TyreMarginText(gear, *ComputeTyreMargin(gear, 2105.5, kJunior), 2105.5),
-              "タイヤ周長の上限 2135 mm (52×14)\n使用中の 2105.5 mm との差 29.5 mm");
-}
-
 }  // namespace

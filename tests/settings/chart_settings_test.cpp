@@ -1,47 +1,8 @@
 #include "settings/chart_settings.h"
 
-#include <filesystem>
-#include <string>
-
 #include <gtest/gtest.h>
 
-#include "platform/settings_location.h"
-#include "tests/support/scratch_folder.h"
-#include "tests/support/settings_home.h"
-
 namespace {
-
-ChartSettings Everything() {
-    ChartSettings settings;
-    settings.limitChoice = kTypedLimit;
-    settings.typedLimit = 6543;
-    settings.band = CadenceBand{80.5, 100};
-    settings.saveFolder = "/home/rider/チャート 2";
-    settings.window = WindowPlace{-5, 40, 900, 700};
-    return settings;
-}
-
-constexpr char kEverythingText[] =
-    "limit=typed\ntyped_limit=6543\nband=80.5 100\nsave_folder=/home/rider/チャート 2\nwindow=-5 40 900 700\n";
-
-// Settings are the same when they are written the same (the writing is checked apart).
-void ExpectSame(const ChartSettings& got, const ChartSettings& expected) {
-    EXPECT_EQ(FormatChartSettings(got), FormatChartSettings(expected));
-}
-
-TEST(ChartSettings, WrittenAsNamedLinesAndReadBack) {
-    EXPECT_EQ(FormatChartSettings(Everything()), kEverythingText);
-    ExpectSame(ParseChartSettings(kEverythingText).value(), Everything());
-    // The defaults: no limit, nothing else.
-    EXPECT_EQ(FormatChartSettings({}), "limit=none\n");
-    ExpectSame(ParseChartSettings("").value(), {});
-    ChartSettings junior;
-    junior.limitChoice = 7930;
-    EXPECT_EQ(FormatChartSettings(junior), "limit=7930\n");
-    ExpectSame(ParseChartSettings("limit=7930\n").value(), junior);
-    // A later version's name and blank lines are passed over.
-    ExpectSame(ParseChartSettings("colour=blue\n\nlimit=7930").value(), junior);
-}
 
 TEST(ChartSettings, AnyDamagedLineLosesTheWholeFile) {
     const char* damaged[] = {
@@ -101,25 +62,6 @@ TEST(ChartSettings, ThePlaceIsTakenWhereTheScreenStillHasRoomForIt) {
     }
     // A screen smaller than the least size: the screen's.
     EXPECT_EQ(RestorePlace({0, 0, 100, 100}, 800, 800, {0, 0, 640, 480}).box, (WindowPlace{0, 0, 640, 480}));
-}
-
-class ChartSettingsFileTest : public testing::Test {
-protected:
-    void SetUp() override { KeepSettingsIn(home_.Path()); }
-    TempFolder home_;
-};
-
-TEST_F(ChartSettingsFileTest, StoredInTheSettingsFolderMadeForItAndLoadedBack) {
-    ExpectSame(LoadChartSettings(), {});  // nothing there yet
-    ASSERT_TRUE(StoreChartSettings(Everything()));
-    const std::filesystem::path file = ChartSettingsFile();
-    EXPECT_EQ(file.parent_path(), std::filesystem::path(SettingsFolder()));
-    EXPECT_EQ(ReadBytes(file), kEverythingText);
-    ExpectSame(LoadChartSettings(), Everything());
-    // Replaced as a whole, no temporary left beside it.
-    ASSERT_TRUE(StoreChartSettings({}));
-    EXPECT_EQ(ReadBytes(file), "limit=none\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()), {}), 1);
 }
 
 }  // namespace

@@ -4,9 +4,7 @@
 #include <filesystem>
 
 // Makes `folder` the system's settings home for the program from now on (on Linux the XDG
-// configuration home, on Windows the application data), as the system would name it.
-void KeepSettingsIn(const std::filesystem::path& folder);
-
-// The same for a whole test program, unless it has made a scratch home of its own already
-// (the fake desktop of the help tests, whose configuration home GIO reads once).
+// configuration home, on Windows the application data), as the system would name it,
+// unless the test program has made a scratch home of its own already (the fake desktop of
+// the help tests, whose configuration home GIO reads once).
 void KeepSettingsOutOfTheUsersHome(const std::filesystem::path& folder);

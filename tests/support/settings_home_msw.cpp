@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-void KeepSettingsIn(const std::filesystem::path& folder) {
+void KeepSettingsOutOfTheUsersHome(const std::filesystem::path& folder) {
     SetEnvironmentVariableA("APPDATA", folder.string().c_str());
 }
-
-void KeepSettingsOutOfTheUsersHome(const std::filesystem::path& folder) { KeepSettingsIn(folder); }

@@ -4,11 +4,9 @@
 #include <string>
 #include <string_view>
 
-void KeepSettingsIn(const std::filesystem::path& folder) { setenv("XDG_CONFIG_HOME", folder.c_str(), 1); }
-
 // Scratch folders are the tests' TempFolders, "velmor-" and a number in the temporary folder.
 void KeepSettingsOutOfTheUsersHome(const std::filesystem::path& folder) {
     const char* home = std::getenv("XDG_CONFIG_HOME");
     const std::string scratch = (std::filesystem::temp_directory_path() / "velmor-").string();
-    if (!home || !std::string_view(home).starts_with(scratch)) KeepSettingsIn(folder);
+    if (!home || !std::string_view(home).starts_with(scratch)) setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
 }

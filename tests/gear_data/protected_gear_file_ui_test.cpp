@@ -37,6 +37,20 @@ ExpectMessageBox ExpectChangedQuestion(int answer) {
     return ExpectMessageBox(answer, text::kEditorFileChanged, kQuestionDefaultNo);
 }
 
+// Edits and saves, and another save comes while the save question is up: `answer` to the
+// question about it; on No the edit stays in the box.
+std::function<void(CSettingsDialog&)> SaveWhileAsked(int answer) {
+    return [answer](CSettingsDialog& editor) {
+        SetBoxText(editor, "Fr\n1-2\nfE");
+        wxTEST_DIALOG(ClickSave(editor),
+                      ExpectMessageBox(wxID_YES, text::kEditorConfirmSave, kQuestion, [] { WriteBytes(kName, kOthers); }),
+                      ExpectChangedQuestion(answer));
+        if (answer == wxID_NO) {
+            EXPECT_EQ(BoxText(editor), "Fr\n1-2\nfE");
+        }
+    };
+}
+
 TEST_F(GearDataTest, SavingKeepsWhatTheUserCannotReadOrHasProtectedAndAsksBeforeOverwritingAnotherSave) {
     const struct {
         const char* what;
@@ -80,23 +94,8 @@ TEST_F(GearDataTest, SavingKeepsWhatTheUserCannotReadOrHasProtectedAndAsksBefore
          },
          text::kEditorSaving, kOthers},
         {"another save while the question is up: asked about it after Yes, then No", false, 0, 0640, nullptr,
-         [](CSettingsDialog& editor) {
-             SetBoxText(editor, "Fr\n1-2\nfE");
-             wxTEST_DIALOG(ClickSave(editor),
-                           ExpectMessageBox(wxID_YES, text::kEditorConfirmSave, kQuestion,
-                                            [] { WriteBytes(kName, kOthers); }),
-                           ExpectChangedQuestion(wxID_NO));
-             EXPECT_EQ(BoxText(editor), "Fr\n1-2\nfE");
-         },
-         text::kEditorSaving, kOthers},
-        {"another save while the question is up: Yes twice", false, 0, 0640, nullptr,
-         [](CSettingsDialog& editor) {
-             SetBoxText(editor, "Fr\n1-2\nfE");
-             wxTEST_DIALOG(ClickSave(editor),
-                           ExpectMessageBox(wxID_YES, text::kEditorConfirmSave, kQuestion,
-                                            [] { WriteBytes(kName, kOthers); }),
-                           ExpectChangedQuestion(wxID_YES));
-         },
+         SaveWhileAsked(wxID_NO), text::kEditorSaving, kOthers},
+        {"another save while the question is up: Yes twice", false, 0, 0640, nullptr, SaveWhileAsked(wxID_YES),
          nullptr, kEdited},
         {"the question closed unanswered", false, 0, 0640, nullptr,
          [](CSettingsDialog& editor) {

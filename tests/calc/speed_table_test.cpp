@@ -8,17 +8,6 @@
 
 namespace {
 
-TEST(ComputeSpeedTable, WorkedExample) {
-    const SpeedTable table =
-        ComputeSpeedTable({90, {24, 21, 18, 16, 15, 14, 13, 12}, {28, 38, 48}, 2096});
-    const SpeedTable expected = {{
-        {"13.20", "15.09", "17.61", "19.81", "21.13", "22.64", "24.38", "26.41", "", ""},
-        {"17.92", "20.48", "23.89", "26.88", "28.67", "30.72", "33.08", "35.84", "", ""},
-        {"22.64", "25.87", "30.18", "33.96", "36.22", "38.81", "41.79", "45.27", "", ""},
-    }};
-    EXPECT_EQ(table, expected);
-}
-
 // One chainring and one sprocket, in the middle of the table, each other box empty.
 struct CellCase {
     double chainring, sprocket, cadence, circumference;

@@ -52,23 +52,6 @@ TEST_F(MainDialogTest, HasExactlyTheControlsOfItsTemplateInTabOrder) {
     EXPECT_FALSE(dialog_->HasFlag(wxRESIZE_BORDER));
 }
 
-TEST_F(MainDialogTest, EscChangesNothingInTheModalWindowAndTheCloseBoxEndsIt) {
-    FillWorkedExample();
-    dialog_->Hide();
-    bool stillOpen = false;
-    wxTheApp->CallAfter([&] {
-        FocusOn(Control(IDC_CHAINRING_FIRST));
-        PressKey(WXK_ESCAPE);
-        Pump(100);
-        stillOpen = dialog_->IsModal();
-        dialog_->Close();
-    });
-    EXPECT_EQ(dialog_->ShowModal(), wxID_CANCEL);
-    EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(Text(IDC_CHAINRING_FIRST), "28");
-    EXPECT_EQ(Cell(1, 1), "");
-}
-
 // Runs `open`, which returns once the About box it opens has closed, and has `close` close
 // that box as a user would; says whether the box was seen, modal, with its title.
 bool RunAboutBox(const std::function<void()>& open, const std::function<void(wxDialog&)>& close) {

@@ -49,44 +49,6 @@ TEST_F(CalcUiTest, EnterInTheCadenceBoxFillsTheTableAndALaterPressEmptiesCells) 
     EXPECT_EQ(dialog_->State().chartSetup->cadence, 9);  // handed on as the press read it
 }
 
-// Each cell's tooltip (and description) tells its gear as the last press read it.
-TEST_F(CalcUiTest, EachCellTellsTheFiguresOfTheLastPressAndAnEmptyCellNone) {
-    const auto tip = [&](int row, int column) {
-        return FromWidgetText(Control(CellId(row, column))->GetToolTipText());
-    };
-    FillWorkedExample();
-    Press(IDC_CALCULATE);
-    EXPECT_EQ(tip(1, 1), "28×24\nギア比 1.17\n展開 2.45 m\nギアインチ 30.6");
-    EXPECT_EQ(tip(3, 9), "");
-
-    Set(IDC_SPROCKET_FIRST, "");
-    Set(IDC_CIRCUMFERENCE, "2000");
-    EXPECT_EQ(tip(1, 2), "28×21\nギア比 1.33\n展開 2.79 m\nギアインチ 35.0");  // until the press
-    Press(IDC_CALCULATE);
-    EXPECT_EQ(tip(1, 1), "");
-    EXPECT_EQ(tip(1, 2), "28×21\nギア比 1.33\n展開 2.67 m\nギアインチ 33.4");
-}
-
-TEST_F(CalcUiTest, OnePressWorksOutEveryRowAndLeavesTheStackEmpty) {
-    Set(IDC_CADENCE, "90");
-    FillAllRows();
-    Press(IDC_CALCULATE);
-    EXPECT_EQ(Texts({IDC_AVG_SPEED, IDC_AVG_DISTANCE, IDC_AVG_TIME_LABEL, IDC_AVG_STATUS}),
-              "20.00|40|" + std::string(text::kTimeLabelHours) + "|" + text::kEnterTwoValues + "|");
-    EXPECT_EQ(Texts({IDC_GRAD_LENGTH, IDC_GRAD_STATUS}), "2.00|" + std::string(text::kEnterTwoValues) + "|");
-    EXPECT_EQ(Texts({IDC_ENERGY_RESULT, IDC_ENERGY_STATUS}), "983.90|" + std::string(text::kEnergySummitHint) + "|");
-    EXPECT_EQ(stack_.Count(), 0);
-
-    // The two rows are full now and ask for an empty box; a refused energy leaves the old
-    // result standing. Without a cadence its hint replaces the average-speed status only.
-    Set(IDC_ENERGY_WEIGHT, "0");
-    Set(IDC_CADENCE, "");
-    Press(IDC_CALCULATE);
-    EXPECT_EQ(Texts({IDC_AVG_SPEED, IDC_AVG_STATUS}), "20.00|" + std::string(text::kCadenceMissing) + "|");
-    EXPECT_EQ(Text(IDC_GRAD_STATUS), text::kGradLeaveOneEmpty);
-    EXPECT_EQ(Texts({IDC_ENERGY_RESULT, IDC_ENERGY_STATUS}), "983.90|" + std::string(text::kHalfWidthDigits) + "|");
-}
-
 TEST_F(CalcUiTest, DistanceTimeAndGradientAreWorkedOutIntoTheirOwnBoxes) {
     for (const auto& [id, text] : {std::pair{IDC_AVG_SPEED, "20"}, {IDC_AVG_TIME, "2"},
                                    {IDC_GRAD_LENGTH, "2"}, {IDC_GRAD_HEIGHT, "100"}})
@@ -126,20 +88,6 @@ TEST_F(CalcUiTest, EachClearEmptiesItsOwnRowOnly) {
     EXPECT_EQ(Text(IDC_AVG_TIME_LABEL), text::kTimeLabelMinutes);
     EXPECT_TRUE(Minutes()->IsChecked());
     EXPECT_EQ(SpeedClass()->GetSelection(), 1);
-}
-
-TEST_F(CalcUiTest, TypingIntoTheSpeedClassFieldUnchoosesTheClass) {
-    Set(IDC_ENERGY_DISTANCE, "40");
-    SpeedClass()->SetSelection(0);
-    Press(IDC_CALCULATE);
-    EXPECT_EQ(Text(IDC_ENERGY_RESULT), "638.73");
-
-    FocusOn(SpeedClass());
-    PressKey('5');
-    ASSERT_EQ(Text(IDC_ENERGY_CLASS), "5");
-    Press(IDC_CALCULATE);
-    EXPECT_EQ(Text(IDC_ENERGY_STATUS), text::kEnergyNeedDistance);
-    EXPECT_EQ(Text(IDC_ENERGY_RESULT), "638.73");
 }
 
 // The window shows the stack's misuse in a message box.

@@ -118,48 +118,6 @@ TEST(SaveChartFile, TellsWhyASaveFailed) {
     }
 }
 
-// The whole path chosen, with the type's extension when none was typed; a path without a
-// name or without its folder is refused and nothing else is set.
-TEST(ResolveChartSavePath, TheWholePathChosenOrWhyItCannotBeUsed) {
-    ScratchFolder folder;
-    fs::create_directory("sub");
-    WriteBytes("file", "");
-    const wxString here = ToWidgetText(folder.Path().string());
-    const wxString sub = ToWidgetText((folder.Path() / "sub").string());
-    const struct {
-        wxString chosen;
-        int format;
-        wxString path;
-        ChartFileType type;
-        const char* refusal;
-    } cases[] = {
-        {"chart", 0, here + "/chart.png", ChartFileType::Png, nullptr},
-        {"chart", 1, here + "/chart.svg", ChartFileType::Svg, nullptr},
-        {"chart", 2, here + "/chart.csv", ChartFileType::Csv, nullptr},
-        {"chart.SvG", 0, here + "/chart.SvG", ChartFileType::Svg, nullptr},
-        {"chart.txt", 2, here + "/chart.txt.csv", ChartFileType::Csv, nullptr},
-        {"sub/chart.csv", 0, sub + "/chart.csv", ChartFileType::Csv, nullptr},
-        {"sub/../sub/chart", 1, sub + "/chart.svg", ChartFileType::Svg, nullptr},
-        {sub + "/chart", 2, sub + "/chart.csv", ChartFileType::Csv, nullptr},
-        {"chart", -1, here + "/chart.png", ChartFileType::Png, nullptr},
-        {"chart", 3, here + "/chart.csv", ChartFileType::Csv, nullptr},
-        {"", 2, "", ChartFileType::Png, text::kChartSaveNoName},
-        {"sub/", 2, "", ChartFileType::Png, text::kChartSaveNoName},
-        {here + "/", 2, "", ChartFileType::Png, text::kChartSaveNoName},
-        {"missing/chart.png", 2, "", ChartFileType::Png, text::kChartSaveNoFolder},
-        {"file/chart", 2, "", ChartFileType::Png, text::kChartSaveNoFolder},
-        {"/velmor-missing/chart", 2, "", ChartFileType::Png, text::kChartSaveNoFolder},
-    };
-    EXPECT_EQ(ResolveChartSavePath("chart", sub, 0).path, sub + "/chart.png");  // not the working folder
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.chosen + " " + std::to_string(c.format));
-        const ChartSavePath target = ResolveChartSavePath(c.chosen, here, c.format);
-        EXPECT_EQ(target.refusal, c.refusal);
-        EXPECT_EQ(target.path, c.path);
-        EXPECT_EQ(target.type, c.type);
-    }
-}
-
 // The caption beneath the drawing and in the SVG's description, as XML readers see it.
 TEST(ExportedChart, DrawnAtItsOwnSizeWithTheCaptionAsTheSvgsTitleAndDescription) {
     ScratchFolder folder;

@@ -1,16 +1,12 @@
-// Comparing, the cadence band, saving and copying in the gear chart window, as a user does.
+// Comparing, saving and copying in the gear chart window, as a user does.
 #include <filesystem>
 
 #include <gtest/gtest.h>
 #include <wx/clipbrd.h>
-#include <wx/dataview.h>
 #include <wx/filedlg.h>
-#include <wx/image.h>
-#include <wx/mstream.h>
 
 #include "chart/gear_chart_window.h"
 #include "chart/chart_control_ids.h"
-#include "chart/chart_export.h"
 #include "res/strings.h"
 #include "tests/support/window_test.h"
 
@@ -18,25 +14,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kFigures = "ギア\tギア比\t展開 m\tギアインチ\t速度 km/h\t段差 %\t近いギア\t制限";
-const std::string kSetColumns = "\t周長 mm\t回転数 rpm";
-const std::string kHeader = kFigures + kSetColumns;
-const std::string kGears[] = {
-    "34×14\t2.43\t5.100\t63.9\t27.54\t\t\t",
-    "34×12\t2.83\t5.950\t74.6\t32.13\t16.7\t\t",
-    "50×14\t3.57\t7.500\t94.0\t40.50\t\t\t",
-    "50×12\t4.17\t8.750\t109.7\t47.25\t16.7\t\t",
+const std::string kHeader = "ギア\tギア比\t展開 m\tギアインチ\t速度 km/h\t段差 %\t近いギア\t制限\t周長 mm\t回転数 rpm";
+const std::string kRows[] = {  // at the setup's 2100 mm and 90 rpm
+    "34×14\t2.43\t5.100\t63.9\t27.54\t\t\t\t2100\t90",
+    "34×12\t2.83\t5.950\t74.6\t32.13\t16.7\t\t\t2100\t90",
+    "50×14\t3.57\t7.500\t94.0\t40.50\t\t\t\t2100\t90",
+    "50×12\t4.17\t8.750\t109.7\t47.25\t16.7\t\t\t2100\t90",
 };
-const std::string kSet = "\t2100\t90";  // the setup's circumference and cadence
-const std::string kRows[] = {kGears[0] + kSet, kGears[1] + kSet, kGears[2] + kSet, kGears[3] + kSet};
 
 std::string Lines(std::initializer_list<std::string> lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
     return text;
 }
-
-std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
 // A 50-34 crankset on a 14 and a 12 at 2100 mm and 90 rpm, and the chart showing it.
 class ChartShareTest : public MainWindowTest {
@@ -72,13 +62,6 @@ protected:
         wxTheClipboard->GetData(data);
         wxTheClipboard->Close();
         return FromWidgetText(data.GetText());
-    }
-
-    void SetBand(const char* low, const char* high) {
-        SetControlText(chart_->FindWindow(IDC_CHART_BAND_LOW), low);
-        SetControlText(chart_->FindWindow(IDC_CHART_BAND_HIGH), high);
-        FocusOn(chart_->FindWindow(IDC_CHART_BAND_HIGH));
-        PressKey(WXK_RETURN);
     }
 
     wxString PathOf(const char* name) const { return ToWidgetText((folder_.Path() / name).string()); }
@@ -152,39 +135,6 @@ TEST_F(ChartShareTest, APinnedComparisonKeepsItsGearsAndFiguresWhileCalculateCha
                                current[3].substr(5)}));
 }
 
-TEST_F(ChartShareTest, ABandAddsEachGearsSpeedsAndABadOneIsRefused) {
-    SetBand("60", " 90 ");
-    const std::string header = kFigures + "\t最低速度 km/h\t最高速度 km/h" + kSetColumns;
-    const std::string banded[] = {kGears[0] + "\t18.36\t27.54" + kSet, kGears[1] + "\t21.42\t32.13" + kSet,
-                                  kGears[2] + "\t27.00\t40.50" + kSet, kGears[3] + "\t31.50\t47.25" + kSet};
-    const std::string withBand = Lines({header, banded[0], banded[1], banded[2], banded[3]});
-    EXPECT_EQ(Copied(), withBand);
-    EXPECT_EQ(TextOf(chart_, IDC_CHART_MESSAGE), "");
-
-    SetBand("90", "60");
-    EXPECT_EQ(TextOf(chart_, IDC_CHART_MESSAGE), text::kBandLowAboveHigh);
-    EXPECT_EQ(Copied(), withBand);
-
-    auto* table = static_cast<wxDataViewListCtrl*>(chart_->FindWindow(IDC_CHART_TABLE));
-    table->SelectRow(3);
-    table->SelectRow(1);
-    EXPECT_EQ(Copied(), Lines({header, banded[1], banded[3]}));
-
-    SetBand("", "");
-    table->UnselectAll();
-    EXPECT_EQ(Copied(), Lines({kHeader, kRows[0], kRows[1], kRows[2], kRows[3]}));
-}
-
-TEST_F(ChartShareTest, SavesTheTableAsCsvWithEachRowsSet) {
-    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("table", kCsvFormat));
-    EXPECT_EQ(ReadBytes("table.csv"),
-              Utf8(u8"\uFEFFギア,ギア比,展開 m,ギアインチ,速度 km/h,段差 %,近いギア,制限,周長 mm,回転数 rpm\r\n"
-                   u8"34×14,2.43,5.100,63.9,27.54,,,,2100,90\r\n"
-                   u8"34×12,2.83,5.950,74.6,32.13,16.7,,,2100,90\r\n"
-                   u8"50×14,3.57,7.500,94.0,40.50,,,,2100,90\r\n"
-                   u8"50×12,4.17,8.750,109.7,47.25,16.7,,,2100,90\r\n"));
-}
-
 // A path that cannot be used is refused over the chart, changes nothing and is no save:
 // the dialog still opens where the last save went.
 TEST_F(ChartShareTest, SavesWhereTheUserTypedAndOpensWhereTheLastSaveWent) {
@@ -230,28 +180,6 @@ TEST_F(ChartShareTest, SavesWhereTheUserTypedAndOpensWhereTheLastSaveWent) {
     EXPECT_TRUE(fs::is_empty("folder.png"));
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 5);
     EXPECT_EQ(std::distance(fs::directory_iterator("out"), fs::directory_iterator()), 2);
-}
-
-TEST_F(ChartShareTest, APictureIsDrawnAtItsOwnSizeAndTellsItsSetup) {
-    Click(IDC_CHART_PIN);
-    chart_->SetSize(0, 0, chart_->GetSize().x + 120, chart_->GetSize().y + 80);
-    Pump();
-    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("chart", kPngFormat));
-    const std::string png = ReadBytes("chart.png");
-    wxMemoryInputStream stream(png.data(), png.size());
-    wxImage image;
-    ASSERT_TRUE(image.LoadFile(stream, wxBITMAP_TYPE_PNG));
-    EXPECT_EQ(image.GetWidth(), kExportWidth);  // not the window's
-    EXPECT_GT(image.GetHeight(), kExportChartHeight);
-
-    wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog("chart", kSvgFormat));
-    const std::string svg = ReadBytes("chart.svg");
-    EXPECT_NE(svg.find(Utf8(u8"<title>Velmor ギアチャート 50-34 / 2100 mm / 90 rpm</title>")), std::string::npos);
-    EXPECT_NE(svg.find(Utf8(u8"<desc>チェーンリング: 50-34\nスプロケット: 14-12\nタイヤ周長: 2100 mm\n"
-                            u8"ケイデンス: 90 rpm\n展開の制限: 制限なし\n"
-                            u8"比較 チェーンリング: 50-34 / スプロケット: 14-12 / タイヤ周長: 2100 mm / "
-                            u8"ケイデンス: 90 rpm</desc>")),
-              std::string::npos);
 }
 
 }  // namespace

@@ -24,15 +24,6 @@ std::vector<Cells> Rows(const GearChartWindow& chart) {
     return rows;
 }
 
-void Choose(wxWindow* window, int position) {
-    auto* choice = static_cast<wxChoice*>(window);
-    choice->SetSelection(position);
-    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
-    event.SetEventObject(choice);
-    event.SetInt(position);
-    choice->ProcessWindowEvent(event);
-}
-
 int ChartWindows() {
     int count = 0;
     for (wxWindow* window : wxTopLevelWindows) count += dynamic_cast<GearChartWindow*>(window) != nullptr;
@@ -61,28 +52,6 @@ TEST_F(GearChartTest, CtrlGOpensItEachPressRedrawsItAndEscClosesIt) {
     FocusOn(chart->FindWindow(IDC_CHART_TYPED_LIMIT));
     PressKey(WXK_ESCAPE);
     EXPECT_FALSE(chart->IsShown());
-}
-
-TEST_F(GearChartTest, BothWindowsTakeClicksWhileTheMainWindowRunsModal) {
-    FillWorkedExample();
-    dialog_->Hide();
-    bool refused = false;
-    std::size_t rows = 0;
-    wxTheApp->CallAfter([&] {
-        FocusOn(Control(IDC_CADENCE));
-        PressKey('G', wxMOD_CONTROL);
-        if (GearChartWindow* chart = FindShownWindow<GearChartWindow>()) {
-            Pump(200);
-            ClickOn(chart->FindWindow(IDC_CHART_APPLY_LIMIT));
-            refused = TextOf(chart, IDC_CHART_MESSAGE) == text::kLimitNotNumber;
-            Press(IDC_CALCULATE);
-            rows = Rows(*chart).size();
-        }
-        dialog_->Close();
-    });
-    dialog_->ShowModal();
-    EXPECT_TRUE(refused);
-    EXPECT_EQ(rows, 24u);
 }
 
 TEST_F(GearChartTest, ItClosesWithTheMainWindow) {

@@ -22,14 +22,6 @@ void GearDataTest::ExpectEditorRefuses(const char* status) {
 
 namespace {
 
-void Choose(wxChoice* combo, int position) {
-    combo->SetSelection(position);
-    wxCommandEvent event(wxEVT_CHOICE, combo->GetId());
-    event.SetEventObject(combo);
-    event.SetInt(position);
-    combo->ProcessWindowEvent(event);
-}
-
 const int kGearBoxes[] = {
     IDC_SPROCKET_1,  IDC_SPROCKET_2,  IDC_SPROCKET_3, IDC_SPROCKET_4,  IDC_SPROCKET_5,
     IDC_SPROCKET_6,  IDC_SPROCKET_7,  IDC_SPROCKET_8, IDC_SPROCKET_9,  IDC_SPROCKET_10,

@@ -27,17 +27,6 @@ void Type(wxWindow* window, const char* typed) {
     ASSERT_EQ(FromWidgetText(box->GetValue()), typed);
 }
 
-void Choose(wxWindow* window, const char* item) {
-    auto* choice = static_cast<wxChoice*>(window);
-    const int position = choice->FindString(ToWidgetText(item), true);
-    ASSERT_NE(position, wxNOT_FOUND) << item;
-    choice->SetSelection(position);
-    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
-    event.SetEventObject(choice);
-    event.SetInt(position);
-    choice->ProcessWindowEvent(event);
-}
-
 // The check is made once the chart is first drawn.
 GearChartWindow* OpenChartWithItsCheck(CMainDialog& dialog) {
     dialog.OpenGearChart();
@@ -103,7 +92,7 @@ TEST_F(GearCheckTest, AMeasuredRollOutPassesOrFailsInTheGearChosen) {
     EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
               "合格: 制限まで 300 mm の余裕。\nこの実測の周長 2097 mm (一覧では 2096 mm)");
 
-    Choose(gear, "48×14");
+    Choose(gear, gear->FindString(ToWidgetText("48×14"), true));
     Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "7.2");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
               "不合格: 制限を 190 mm 超過。\nこの実測の周長 2100 mm (一覧では 2096 mm)");

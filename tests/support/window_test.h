@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/stopwatch.h>
 #include <wx/testing.h>
@@ -72,6 +73,16 @@ inline void ClickOn(wxWindow* control) {
 inline void PressKey(int key, int modifiers = wxMOD_NONE) {
     wxUIActionSimulator().Char(key, modifiers);
     Pump();
+}
+
+// Picks a list's item as the user does: the selection and the event it sends.
+inline void Choose(wxWindow* list, int position) {
+    auto* choice = static_cast<wxChoice*>(list);
+    choice->SetSelection(position);
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetEventObject(choice);
+    event.SetInt(position);
+    choice->ProcessWindowEvent(event);
 }
 
 // With the focus in `focus`, presses the key that opens the system menu, picks its entry

@@ -15,7 +15,7 @@ void WriteFile(const fs::path& path, const std::string& content) {
 
 }  // namespace
 
-FakeDesktop::FakeDesktop(Browser browser) {
+FakeDesktop::FakeDesktop() {
     const fs::path& root = root_.Path();
     for (const char* folder : {"data-dirs", "data-home/applications", "config-home", "config-dirs", "launches"})
         fs::create_directories(root / folder);
@@ -27,7 +27,6 @@ FakeDesktop::FakeDesktop(Browser browser) {
     unsetenv("XDG_CURRENT_DESKTOP");
     // No session bus: GIO must not start one for the launches.
     setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + (root / "no-bus").string()).c_str(), 1);
-    if (browser == Browser::None) return;
 
     // Each start leaves one file with its arguments, each ended by a zero byte.
     const fs::path recorder = root / "record-launch";

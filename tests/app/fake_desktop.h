@@ -1,5 +1,5 @@
 // A desktop of its own for the help tests: XDG folders in a temporary folder, with the
-// system's MIME database and, when asked for, one browser that records how it was started.
+// system's MIME database and one browser that records how it was started.
 // Build it before the first GIO call of the process (a global object does), as GIO reads
 // the XDG variables once.
 #pragma once
@@ -12,9 +12,7 @@
 
 class FakeDesktop {
 public:
-    enum class Browser { Registered, None };
-
-    explicit FakeDesktop(Browser browser);
+    FakeDesktop();
 
     // The arguments of each start of the browser so far, one list per start; Forget()
     // drops those recorded so far.

@@ -9,7 +9,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const FakeDesktop desktop(FakeDesktop::Browser::Registered);
+const FakeDesktop desktop;
 
 class HelpWithBrowser : public MainWindowTest {
 protected:

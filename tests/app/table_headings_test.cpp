@@ -28,36 +28,29 @@ const wxStaticText* HeadingLabel(const wxWindow& dialog, std::size_t headings) {
     return nullptr;
 }
 
-// Each heading's drawn box, on the window's client area.
-std::vector<wxRect> Headings(const wxStaticText& label) {
-    std::vector<wxRect> words = DrawnWords(label);
-    for (wxRect& word : words) word.Offset(label.GetPosition());
-    return words;
-}
-
-TEST_F(TableHeadingsTest, EachColumnHeadingStandsOverItsSprocketBox) {
-    const wxStaticText* label = HeadingLabel(*dialog_, kSprocketBoxes);
-    ASSERT_NE(label, nullptr);
-    const std::vector<wxRect> headings = Headings(*label);
-    for (int column = 0; column < kSprocketBoxes; ++column) {
-        const wxRect box = Control(IDC_SPROCKET_1 + column)->GetRect();
-        const wxRect& heading = headings[static_cast<std::size_t>(column)];
-        SCOPED_TRACE(column + 1);
-        EXPECT_NEAR(heading.x + heading.width / 2.0, box.x + box.width / 2.0, box.width / 4.0);
-        EXPECT_LE(heading.GetBottom(), box.y);
-    }
-}
-
-TEST_F(TableHeadingsTest, EachRowHeadingStandsBesideItsChainringBox) {
-    const wxStaticText* label = HeadingLabel(*dialog_, kChainringBoxes);
-    ASSERT_NE(label, nullptr);
-    const std::vector<wxRect> headings = Headings(*label);
-    for (int row = 0; row < kChainringBoxes; ++row) {
-        const wxRect box = Control(IDC_CHAINRING_1 + row)->GetRect();
-        const wxRect& heading = headings[static_cast<std::size_t>(row)];
-        SCOPED_TRACE(row + 1);
-        EXPECT_NEAR(heading.y + heading.height / 2.0, box.y + box.height / 2.0, box.height / 4.0);
-        EXPECT_LE(heading.GetRight(), box.x);
+// Each heading centred on its box along the line, within a quarter of the box, and clear of it.
+TEST_F(TableHeadingsTest, EachHeadingStandsOverOrBesideItsBox) {
+    const struct {
+        int firstBox, boxes;
+        bool over;
+    } lines[] = {{IDC_SPROCKET_1, kSprocketBoxes, true}, {IDC_CHAINRING_1, kChainringBoxes, false}};
+    for (const auto& line : lines) {
+        const wxStaticText* label = HeadingLabel(*dialog_, static_cast<std::size_t>(line.boxes));
+        ASSERT_NE(label, nullptr);
+        const std::vector<wxRect> headings = DrawnWords(*label);
+        for (int i = 0; i < line.boxes; ++i) {
+            const wxRect box = Control(line.firstBox + i)->GetRect();
+            wxRect heading = headings[static_cast<std::size_t>(i)];
+            heading.Offset(label->GetPosition());
+            SCOPED_TRACE(testing::Message() << (line.over ? "column " : "row ") << i + 1);
+            if (line.over) {
+                EXPECT_NEAR(heading.x + heading.width / 2.0, box.x + box.width / 2.0, box.width / 4.0);
+                EXPECT_LE(heading.GetBottom(), box.y);
+            } else {
+                EXPECT_NEAR(heading.y + heading.height / 2.0, box.y + box.height / 2.0, box.height / 4.0);
+                EXPECT_LE(heading.GetRight(), box.x);
+            }
+        }
     }
 }
 

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,7 +18,6 @@
 
 #include "platform/text_file.h"
 #include "platform/widget_text.h"
-#include "res/strings.h"
 #include "tests/support/save_interlude.h"
 #include "tests/support/scratch_folder.h"
 
@@ -86,36 +84,6 @@ TEST(SaveChartFile, DrawsTheSvgWithoutAnyFileThatOthersCouldSwap) {
     EXPECT_EQ(seen[1], "chart.svg");
     EXPECT_EQ(FilesIn(fs::temp_directory_path()), tempBefore);
     EXPECT_NE(ReadBytes("chart.svg").find("</svg>"), std::string::npos);
-}
-
-// Each failure the user is told in Japanese from the program's texts, the old file kept.
-TEST(SaveChartFile, TellsWhyASaveFailed) {
-    const struct {
-        const char* what;
-        std::function<void()> make;
-        const char* message;
-    } cases[] = {
-        {"a read-only file, even for root", [] { fs::permissions("chart.csv", fs::perms::owner_read); },
-         text::kSaveReadOnly},
-        {"a write that failed", [] { FailNextSave(); }, text::kChartSaveFailed},
-        {"another save that came where none was", [] {
-             fs::remove("chart.csv");
-             AtNextSaveInterlude([] {
-                 WriteBytes("chart.csv", "old");
-                 return true;
-             });
-         },
-         text::kSaveChangedElsewhere},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        ScratchFolder folder;
-        WriteBytes("chart.csv", "old");
-        c.make();
-        EXPECT_STREQ(SaveChartFile("chart.csv", ChartFileType::Csv, kContent), c.message);
-        EXPECT_EQ(ReadBytes("chart.csv"), "old");
-        EXPECT_EQ(FilesIn("."), 1u);
-    }
 }
 
 // The caption beneath the drawing and in the SVG's description, as XML readers see it.

@@ -1,5 +1,7 @@
 #include "chart/chart_placement.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,16 +25,12 @@ TEST(ChartPlacement, BesideTheMainWindowWhichSlidesOnlyWhereThatMakesRoom) {
         {{300, 400, 700, 500}, 901, 900, {699, 100, 901, 900}, 300, 400},  // nowhere whole: the wider side, on screen
         {{400, 308, 801, 384}, 795, 1000, {0, 0, 795, 1000}, 400, 308},    // side by side only without a gap: stays
     };
+    const auto box = [](const ChartBox& b) { return std::tuple(b.x, b.y, b.width, b.height); };
     for (const auto& c : cases) {
         const WindowPlaces placed = PlaceBeside(c.main, c.width, c.height, screen, 8);
-        const auto at = [&] { return ::testing::Message() << c.main.x << "," << c.main.y << " " << c.width; };
-        EXPECT_EQ(placed.chart.x, c.chart.x) << at();
-        EXPECT_EQ(placed.chart.y, c.chart.y) << at();
-        EXPECT_EQ(placed.chart.width, c.chart.width) << at();
-        EXPECT_EQ(placed.chart.height, c.chart.height) << at();
-        EXPECT_EQ(placed.main.x, c.mainX) << at();
-        EXPECT_EQ(placed.main.y, c.mainY) << at();
-        EXPECT_EQ(placed.main.width, c.main.width) << at();
+        SCOPED_TRACE(testing::Message() << c.main.x << "," << c.main.y << " " << c.width);
+        EXPECT_EQ(box(placed.chart), box(c.chart));
+        EXPECT_EQ(box(placed.main), box({c.mainX, c.mainY, c.main.width, c.main.height}));
     }
 }
 

@@ -83,9 +83,7 @@ TEST_F(ChartSettingsTest, TheNextRunTakesBackTheLimitTheBandTheSaveFolderTheSize
     // the place is the first start's.
     chart->Move(screen.GetRight() - 10, screen.y);
     Pump();
-    static_cast<wxChoice*>(chart->FindWindow(IDC_CHART_LIMIT))->SetSelection(LimitChoicePosition(7930));
-    wxCommandEvent chosen(wxEVT_CHOICE, IDC_CHART_LIMIT);
-    chart->FindWindow(IDC_CHART_LIMIT)->ProcessWindowEvent(chosen);
+    Choose(chart->FindWindow(IDC_CHART_LIMIT), LimitChoicePosition(7930));
     RunAgain();
     chart = OpenChart();
     ASSERT_TRUE(chart);

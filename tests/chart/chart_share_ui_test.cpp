@@ -100,23 +100,6 @@ private:
     Proposal* proposal_;
 };
 
-// A warning that stands over the given window.
-class ExpectBoxOver : public wxExpectModalBase<wxMessageDialog, ExpectBoxOver> {
-public:
-    ExpectBoxOver(wxWindow* owner, std::string_view text) : owner_(owner), text_(text) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* box) const override {
-        EXPECT_EQ(FromWidgetText(box->GetMessage()), text_);
-        EXPECT_EQ(box->GetParent(), owner_);
-        return wxID_OK;
-    }
-
-private:
-    wxWindow* owner_;
-    std::string text_;
-};
-
 TEST_F(ChartShareTest, APinnedComparisonKeepsItsGearsAndFiguresWhileCalculateChangesTheCurrentOnes) {
     EXPECT_EQ(Copied(), Lines({kHeader, kRows[0], kRows[1], kRows[2], kRows[3]}));
     Click(IDC_CHART_PIN);
@@ -164,7 +147,7 @@ TEST_F(ChartShareTest, SavesWhereTheUserTypedAndOpensWhereTheLastSaveWent) {
         Proposal proposal;
         if (c.start.empty()) {
             wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog(c.typed, c.format, &proposal),
-                          ExpectBoxOver(chart_, c.file));
+                          ExpectMessageBox(wxID_OK, c.file, kWarning, {}, chart_));
         } else {
             wxTEST_DIALOG(Click(IDC_CHART_SAVE), AnswerSaveDialog(c.typed, c.format, &proposal));
             EXPECT_EQ(ReadBytes(c.file).substr(0, c.start.size()), c.start);
@@ -176,7 +159,8 @@ TEST_F(ChartShareTest, SavesWhereTheUserTypedAndOpensWhereTheLastSaveWent) {
     FocusOn(Control(IDC_CADENCE));
     wxCommandEvent press(wxEVT_BUTTON, IDC_CHART_SAVE);
     wxTEST_DIALOG(chart_->FindWindow(IDC_CHART_SAVE)->GetEventHandler()->ProcessEvent(press),
-                  AnswerSaveDialog("missing/chart", kPngFormat), ExpectBoxOver(chart_, text::kChartSaveNoFolder));
+                  AnswerSaveDialog("missing/chart", kPngFormat),
+                  ExpectMessageBox(wxID_OK, text::kChartSaveNoFolder, kWarning, {}, chart_));
     EXPECT_TRUE(fs::is_empty("folder.png"));
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 5);
     EXPECT_EQ(std::distance(fs::directory_iterator("out"), fs::directory_iterator()), 2);

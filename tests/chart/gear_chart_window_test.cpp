@@ -30,7 +30,7 @@ int ChartWindows() {
     return count;
 }
 
-TEST_F(GearChartTest, CtrlGOpensItEachPressRedrawsItAndEscClosesIt) {
+TEST_F(GearChartTest, CtrlGOpensItEachPressRedrawsItEscHidesItAndItClosesWithTheMainWindow) {
     FocusOn(Control(IDC_CADENCE));
     PressKey('G', wxMOD_CONTROL);
     GearChartWindow* chart = FindShownWindow<GearChartWindow>();
@@ -52,12 +52,10 @@ TEST_F(GearChartTest, CtrlGOpensItEachPressRedrawsItAndEscClosesIt) {
     FocusOn(chart->FindWindow(IDC_CHART_TYPED_LIMIT));
     PressKey(WXK_ESCAPE);
     EXPECT_FALSE(chart->IsShown());
-}
 
-TEST_F(GearChartTest, ItClosesWithTheMainWindow) {
+    // The system menu's entry opens it again, and it closes with the main window.
     dialog_->OnSysCommand(IDM_GEAR_CHART);
-    GearChartWindow* chart = FindShownWindow<GearChartWindow>();
-    ASSERT_TRUE(chart);
+    ASSERT_EQ(FindShownWindow<GearChartWindow>(), chart);
     Pump();  // mapped: an unmapped window would be marked shown again when its map arrives
     dialog_->Close();
     Pump();

@@ -59,9 +59,6 @@ protected:
         PumpUntil([] { return FindShownWindow<CSettingsDialog>() == nullptr; });
         EXPECT_TRUE(session.ran);
     }
-    // The editor shows `status`, offers nothing to edit, and neither its button nor Esc
-    // saves (nor asks to).
-    void ExpectEditorRefuses(const char* status);
 };
 
 inline wxTextCtrl* EditBox(CSettingsDialog& editor) {
@@ -75,11 +72,6 @@ inline void SetBoxText(CSettingsDialog& editor, const std::string& cp932) {
 
 inline std::string BoxText(CSettingsDialog& editor) { return TextOf(&editor, IDC_EDITOR_TEXT); }
 inline std::string Status(CSettingsDialog& editor) { return TextOf(&editor, IDC_EDITOR_STATUS); }
-
-inline void PressEsc(CSettingsDialog& editor) {
-    FocusOn(EditBox(editor));
-    PressKey(WXK_ESCAPE);
-}
 
 inline ExpectMessageBox ExpectSaveQuestion(int answer) {
     return ExpectMessageBox(answer, text::kEditorConfirmSave, kQuestion);

@@ -1,17 +1,13 @@
 // The things other than a regular file that may stand at a file's name, made as a user
 // might (mkfifo, mknod, ln -s, mkdir) and all inside the current folder, so that a save
-// that goes wrong cannot harm anything outside it; a description of what stands there that
-// shows any change to it; and a watchdog that keeps a test from hanging on a named pipe.
+// that goes wrong cannot harm anything outside it; and a description of what stands there that
+// shows any change to it.
 #pragma once
 
-#include <atomic>
-#include <condition_variable>
 #include <filesystem>
 #include <map>
-#include <mutex>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -63,31 +59,3 @@ inline std::string DescribeFolder() {
 
 // Every few seconds, opens a named pipe at the name for writing, which ends a reader's
 // wait for a writer; Released() tells whether someone was waiting.
-class PipeWatchdog {
-public:
-    explicit PipeWatchdog(const char* name)
-        : thread_([this, name](std::stop_token stop) {
-              std::mutex mutex;
-              std::unique_lock lock(mutex);
-              std::condition_variable_any wake;
-              while (!wake.wait_for(lock, stop, std::chrono::seconds(5), [&stop] { return stop.stop_requested(); })) {
-                  struct stat st;
-                  if (lstat(name, &st) != 0 || !S_ISFIFO(st.st_mode)) continue;
-                  // Without waiting, this succeeds only while a reader holds the pipe.
-                  const int fd = open(name, O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                  if (fd < 0) continue;
-                  released_ = true;
-                  close(fd);
-              }
-          }) {}
-
-    bool Released() {
-        thread_.request_stop();
-        thread_.join();
-        return released_;
-    }
-
-private:
-    std::atomic<bool> released_ = false;
-    std::jthread thread_;
-};

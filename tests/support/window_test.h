@@ -141,8 +141,10 @@ inline constexpr long kQuestionDefaultNo = kQuestion | wxNO_DEFAULT;
 // `meanwhile` runs while the box is up, before the answer.
 class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog, ExpectMessageBox> {
 public:
-    ExpectMessageBox(int answer, std::string_view text, long style, std::function<void()> meanwhile = {})
-        : answer_(answer), text_(text), style_(style), meanwhile_(std::move(meanwhile)) {}
+    // `owner`, when given, is the window the box must stand over.
+    ExpectMessageBox(int answer, std::string_view text, long style, std::function<void()> meanwhile = {},
+                     wxWindow* owner = nullptr)
+        : answer_(answer), text_(text), style_(style), meanwhile_(std::move(meanwhile)), owner_(owner) {}
 
 protected:
     int OnInvoked(wxMessageDialog* box) const override {
@@ -150,6 +152,9 @@ protected:
         EXPECT_EQ(FromWidgetText(box->GetTitle()), ApplicationTitle());
         EXPECT_EQ(box->GetMessageDialogStyle() & (wxICON_MASK | wxOK | wxYES_NO | wxCANCEL | wxNO_DEFAULT),
                   style_);
+        if (owner_) {
+            EXPECT_EQ(box->GetParent(), owner_);
+        }
         if (meanwhile_) meanwhile_();
         return answer_;
     }
@@ -159,4 +164,5 @@ private:
     std::string text_;
     long style_;
     std::function<void()> meanwhile_;
+    wxWindow* owner_;
 };

@@ -50,7 +50,7 @@ TEST(ComputeGearFigures, TellRatioDevelopmentAndGearInchesWhereTheCellShowsASpee
         {52.5, 11.25, 90, 2105, "52.5×11.25\nギア比 4.67\n展開 9.82 m\nギアインチ 123.1"},
         {50, 0, 90, 2096, ""},       // zero sprocket
         {50, 11, -90, 2096, ""},     // no speed
-        {1, 1, 1, 1e21, ""},         // the cell's text needs more than 19 characters
+        {1, 1, 1e21, 1, ""},         // the cell shows #### though the gear's figures fit
         {1e300, 1e-300, 1e-300, 1e-290, ""},  // a finite speed, but an infinite ratio
     };
     for (const CellCase& c : cases) {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <wx/dc.h>
+#include <wx/font.h>
 #include <wx/image.h>
 #include <wx/mstream.h>
 #include <wx/xml/xml.h>
@@ -25,19 +25,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const ChartContent kContent = {
-    [](wxDC& dc, const wxSize& size) {
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-        dc.SetBrush(*wxRED_BRUSH);
-        dc.SetPen(*wxRED_PEN);
-        dc.DrawRectangle(0, 0, size.x / 2, size.y);
-        dc.DrawText("53 & <11>", 10, 10);
-    },
-    wxSize(400, 300),
-    {{"ギア", "速度 km/h"}, {{"53×11", "52.10"}}},
-    "",
-    {}};
+// A 50-34 crankset on an 11 and a 28 at 2105 mm and 90 rpm, exported with its caption.
+ChartContent Exported(const std::vector<std::string>& caption) {
+    static const GearSet gears = BuildGearSet({{50, 34}, {11, 28}, 2105, 90, false}, std::nullopt);
+    return ExportedChart({&gears, std::nullopt, nullptr, std::nullopt}, *wxNORMAL_FONT, "Velmor ギアチャート 50-34",
+                         caption);
+}
 
 std::size_t FilesIn(const fs::path& folder) {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
@@ -77,7 +70,7 @@ TEST(SaveChartFile, DrawsTheSvgWithoutAnyFileThatOthersCouldSwap) {
         for (const auto& entry : fs::directory_iterator(".")) seen.push_back(entry.path().filename().string());
         return true;
     });
-    ASSERT_EQ(SaveChartFile("chart.svg", ChartFileType::Svg, kContent), nullptr);
+    ASSERT_EQ(SaveChartFile("chart.svg", ChartFileType::Svg, Exported({})), nullptr);
     ASSERT_EQ(seen.size(), 2u);
     std::sort(seen.begin(), seen.end());
     EXPECT_TRUE(seen[0].starts_with(".velmor-save-")) << seen[0];
@@ -89,10 +82,7 @@ TEST(SaveChartFile, DrawsTheSvgWithoutAnyFileThatOthersCouldSwap) {
 // The caption beneath the drawing and in the SVG's description, as XML readers see it.
 TEST(ExportedChart, DrawnAtItsOwnSizeWithTheCaptionAsTheSvgsTitleAndDescription) {
     ScratchFolder folder;
-    const GearSet gears = BuildGearSet({{50, 34}, {11, 28}, 2105, 90, false}, std::nullopt);
-    const ChartScene scene{&gears, std::nullopt, nullptr, std::nullopt};
-    const std::vector<std::string> caption = {"チェーンリング: 50-34", "a & <b>"};
-    const ChartContent content = ExportedChart(scene, *wxNORMAL_FONT, "Velmor ギアチャート 50-34", caption);
+    const ChartContent content = Exported({"チェーンリング: 50-34", "a & <b>"});
     EXPECT_EQ(content.size.x, kExportWidth);
     EXPECT_GT(content.size.y, kExportChartHeight + 2 * wxNORMAL_FONT->GetPixelSize().y);
     EXPECT_LT(content.size.y, kExportChartHeight + 200);
@@ -106,8 +96,7 @@ TEST(ExportedChart, DrawnAtItsOwnSizeWithTheCaptionAsTheSvgsTitleAndDescription)
     EXPECT_EQ(ReadPng("chart.png").GetSize(), content.size);
 
     // A caption line wider than the picture widens it.
-    const std::vector<std::string> wide = {std::string(400, 'W')};
-    EXPECT_GT(ExportedChart(scene, *wxNORMAL_FONT, "", wide).size.x, kExportWidth);
+    EXPECT_GT(Exported({std::string(400, 'W')}).size.x, kExportWidth);
 }
 
 }  // namespace

@@ -28,12 +28,12 @@ constexpr char kMine[] = "Fr\r\n28-38\r\nfE\r\n";
 constexpr char kOthers[] = "Fr\r\n30-39\r\nfE\r\n";  // the same size
 constexpr char kEdited[] = "Fr\r\n1-2\r\nfE";
 
+// Edits and presses Esc, which saves as the button does.
 void EditAndSave(CSettingsDialog& editor) {
     SetBoxText(editor, "Fr\n1-2\nfE");
-    wxTEST_DIALOG(ClickSave(editor), ExpectSaveQuestion(wxID_YES));
-    if (editor.IsShown()) {
-        EXPECT_EQ(BoxText(editor), "Fr\n1-2\nfE");  // a save that failed keeps the edits
-    }
+    FocusOn(EditBox(editor));
+    wxTEST_DIALOG(PressKey(WXK_ESCAPE), ExpectSaveQuestion(wxID_YES));
+    EXPECT_EQ(BoxText(editor), "Fr\n1-2\nfE");  // a save that failed keeps the edits
 }
 
 ExpectMessageBox ExpectChangedQuestion(int answer) {
@@ -62,7 +62,7 @@ TEST_F(GearDataTest, SavingKeepsWhatTheUserCannotReadOrHasProtectedAndAsksBefore
         mode_t mode;
         const char* leftover;  // laid beside the file, or nullptr
         std::function<void(CSettingsDialog&)> act;
-        const char* status;  // the editor's afterwards, nullptr once it has closed
+        const char* status;  // the editor's, still open, afterwards; nullptr once it has closed
         const char* saved;
     } cases[] = {
         {"another user's file that the user cannot read", true, 0, 0600, nullptr,
@@ -129,6 +129,7 @@ TEST_F(GearDataTest, SavingKeepsWhatTheUserCannotReadOrHasProtectedAndAsksBefore
             RunEditor([&c](CSettingsDialog& editor) {
                 c.act(editor);
                 if (!c.status) return;
+                EXPECT_TRUE(editor.IsShown());
                 EXPECT_EQ(Status(editor), c.status);
                 editor.Close();
             });

@@ -1,7 +1,7 @@
 // The things other than a regular file that may stand at a file's name, made as a user
-// might (mkfifo, mknod, ln -s, mkdir) and all inside the current folder, so that a save
-// that goes wrong cannot harm anything outside it; and a description of what stands there that
-// shows any change to it.
+// might (mkfifo, mknod, ln -s, mkdir) and all inside the current folder, so that a read or
+// save that goes wrong cannot harm anything outside it; and a description of what stands
+// there that shows any change to it.
 #pragma once
 
 #include <filesystem>

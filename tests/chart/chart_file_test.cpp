@@ -32,10 +32,6 @@ ChartContent Exported(const std::vector<std::string>& caption) {
                          caption);
 }
 
-std::size_t FilesIn(const fs::path& folder) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
 // The picture a PNG file holds, as other programs read it.
 wxImage ReadPng(const char* name) {
     const std::string png = ReadBytes(name);

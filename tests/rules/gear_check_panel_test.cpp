@@ -38,7 +38,7 @@ std::string ChosenLimit(const wxWindow* chart) {
     return FromWidgetText(static_cast<wxChoice*>(chart->FindWindow(IDC_CHART_LIMIT))->GetStringSelection());
 }
 
-TEST_F(GearCheckTest, ABirthYearPicksTheLimitAndTheLinesSayWhatToLockOut) {
+TEST_F(GearCheckTest, ABirthYearPicksTheLimitTheLinesSayWhatToLockOutAndARollOutPassesOrFails) {
     FillWorkedExample();
     Press(IDC_CALCULATE);
     GearChartWindow* chart = OpenChartWithItsCheck(*dialog_);
@@ -58,37 +58,12 @@ TEST_F(GearCheckTest, ABirthYearPicksTheLimitAndTheLinesSayWhatToLockOut) {
     // 48×15 at 2190 mm is 7008 mm, at 2191 mm 7011.
     EXPECT_EQ(TextOf(chart, IDC_CHECK_TYRE), "タイヤ周長の上限 2190 mm (48×15)\n使用中の 2096 mm との差 94 mm");
 
-    // A year before 1900 is refused and changes nothing.
-    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "1899");
-    EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), text::kBirthTooEarly);
-    EXPECT_EQ(ChosenLimit(chart), "JCF U17 7.01 m");
-
-    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2014");
-    EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), "2026年に12歳: JCF U13 5.66 m");
-    EXPECT_EQ(ChosenLimit(chart), "JCF U13 5.66 m");
-
-    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2007");
-    EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), "2026年に19歳: 制限なし");
-    EXPECT_EQ(ChosenLimit(chart), text::kLimitNone);
-    EXPECT_EQ(TextOf(chart, IDC_CHECK_LOCK_OUT), text::kCheckNoLimit);
-    EXPECT_EQ(TextOf(chart, IDC_CHECK_TYRE), "");
-}
-
-TEST_F(GearCheckTest, AMeasuredRollOutPassesOrFailsInTheGearChosen) {
-    FillWorkedExample();
-    Press(IDC_CALCULATE);
-    GearChartWindow* chart = OpenChartWithItsCheck(*dialog_);
-    ASSERT_TRUE(chart);
-    Type(chart->FindWindow(IDC_CHECK_SEASON), "2026");
-    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2010");
-
-    // The gear chosen first is the heaviest left after the lock-out.
+    // The roll-out gear chosen first is the heaviest left after the lock-out.
     auto* gear = static_cast<wxChoice*>(chart->FindWindow(IDC_CHECK_ROLL_OUT_GEAR));
     EXPECT_EQ(FromWidgetText(gear->GetStringSelection()), "48×15");
     Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "6.71");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
               "合格: 制限まで 300 mm の余裕。\nこの実測の周長 2097 mm (一覧では 2096 mm)");
-
     Choose(gear, gear->FindString(ToWidgetText("48×14"), true));
     Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "7.2");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT),
@@ -101,6 +76,21 @@ TEST_F(GearCheckTest, AMeasuredRollOutPassesOrFailsInTheGearChosen) {
               "合格: 制限まで 730 mm の余裕。\nこの実測の周長 2100 mm (一覧では 2096 mm)");
     Type(chart->FindWindow(IDC_CHECK_ROLL_OUT), "7,01");
     EXPECT_EQ(TextOf(chart, IDC_CHECK_ROLL_OUT_RESULT), text::kRollOutNotNumber);
+
+    // A year before 1900 is refused and changes nothing.
+    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "1899");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), text::kBirthTooEarly);
+    EXPECT_EQ(ChosenLimit(chart), "JCF ジュニア 7.93 m");
+
+    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2014");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), "2026年に12歳: JCF U13 5.66 m");
+    EXPECT_EQ(ChosenLimit(chart), "JCF U13 5.66 m");
+
+    Type(chart->FindWindow(IDC_CHECK_BIRTH_YEAR), "2007");
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_CATEGORY), "2026年に19歳: 制限なし");
+    EXPECT_EQ(ChosenLimit(chart), text::kLimitNone);
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_LOCK_OUT), text::kCheckNoLimit);
+    EXPECT_EQ(TextOf(chart, IDC_CHECK_TYRE), "");
 }
 
 }  // namespace

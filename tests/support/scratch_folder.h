@@ -51,6 +51,12 @@ private:
     }
 };
 
+// How many entries the folder holds, hidden ones too.
+inline std::size_t FilesIn(const std::filesystem::path& folder = ".") {
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+}
+
 inline void WriteBytes(const std::filesystem::path& name, std::string_view bytes) {
     std::ofstream(name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }

@@ -56,6 +56,3 @@ inline std::string DescribeFolder() {
     for (const auto& [name, what] : entries) described += name + ": " + what + "\n";
     return described;
 }
-
-// Every few seconds, opens a named pipe at the name for writing, which ends a reader's
-// wait for a writer; Released() tells whether someone was waiting.

@@ -104,12 +104,8 @@ protected:
     void Set(int id, const std::string& cp932) { SetControlText(Control(id), cp932); }
     void Press(int id) { ClickOn(Control(id)); }
     // Row and column from 1, as the window's headings count them.
-    std::string Cell(int row, int column) const {
-        return Text(CellId(row, column));
-    }
-    void FillWorkedExample() {
-        for (const auto& [id, text] : kWorkedExample) Set(id, text);
-    }
+    std::string Cell(int row, int column) const { return Text(CellId(row, column)); }
+    void FillWorkedExample() { for (const auto& [id, text] : kWorkedExample) Set(id, text); }
 
     ScratchFolder folder_;
     OperandStack stack_;  // handed to the window

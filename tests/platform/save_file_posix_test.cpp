@@ -1,7 +1,7 @@
 // Saving as POSIX systems let things go wrong: odd things at the name, before the save or
 // swapped in while it runs; saves killed, signalled in another thread, or racing another
-// process; other users' links and folders; rights that must stay; full disks, long names,
-// file systems without some renames. The tests run as root; an
+// process; the user's own links, other users' links and folders; rights that must stay;
+// full disks, long names, file systems without some renames. The tests run as root; an
 // ordinary user is the user nobody, in a child process that takes its ids.
 #include "platform/save_file.h"
 
@@ -27,6 +27,7 @@
 #include <sys/wait.h>
 #include <sys/xattr.h>
 
+#include "platform/text_file.h"
 #include "tests/support/rename_stand_in.h"
 #include "tests/support/save_interlude.h"
 #include "tests/support/scratch_folder.h"
@@ -107,6 +108,21 @@ TEST(SaveTextFile, ReplacesNothingButAFileWheneverItComes) {
             }
         }
     }
+}
+
+TEST(SaveTextFile, ReplacesTheFileBehindASymbolicLink) {
+    ScratchFolder folder;
+    // A chain of two links, the second relative to its own folder.
+    fs::create_directory("real");
+    WriteBytes("real/f.txt", "old");
+    fs::create_symlink("f.txt", "real/link.txt");
+    fs::create_symlink("real/link.txt", "f.txt");
+    ASSERT_TRUE(SaveTextFile("f.txt", "new\n"));
+    EXPECT_TRUE(fs::is_symlink("f.txt"));
+    EXPECT_EQ(ReadBytes("real/f.txt"), "new\r\n");
+    std::string text;
+    EXPECT_EQ(ReadTextFile("f.txt", 100, text), TextReadResult::Read);  // read through it too
+    EXPECT_EQ(text, "new\n");
 }
 
 // The next save removes what saves killed before their end left, and nothing else: not the
